@@ -1,0 +1,13 @@
+#pragma once
+
+struct MainForm;
+
+// The parts of the base screen that other commands draw again on their own.
+void drawTitleBar(MainForm& form);
+void drawLabels(MainForm& form);
+void drawDrawNumberPlates(MainForm& form);
+
+// Draws the base screen: wipes the whole surface, then the title bar, the labels, the empty
+// pressure-type area and the prediction frame. Clears PredictionShown. Leaves the drawing
+// font at "MS明朝", size 18.
+void TAITORUKIHON(MainForm& form);

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "main_form.h"
+
+// The click handler of BUTTON1..BUTTON13.
+Handler buttonHandler(int button);

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "palette.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+struct GameProfile;
+
+// The named fonts of the window. Platforms without them map the names to installed faces.
+namespace FontName {
+inline const QString Mincho = QStringLiteral("MS明朝");
+inline const QString Gothic = QStringLiteral("MSｺﾞｼｯｸ");
+inline const QString PGothic = QStringLiteral("ＭＳ Ｐゴシック");
+inline const QString FixedSys = QStringLiteral("FixedSys");
+} // namespace FontName
+
+enum class ControlKind { Edit, Button };
+enum class TextAlign { Left, Right };
+
+// One control of the window, as it is created at start.
+struct ControlSpec {
+    QString name;
+    ControlKind kind = ControlKind::Edit;
+    int left = 0, top = 0, width = 0, height = 0;
+    QString caption;   // buttons only
+    int maxLength = 0; // edits only: how many characters the user may type
+    QString fontName;
+    int fontSize = 0;  // character height in pixels
+    bool bold = false;
+    Rgb textColour{0, 0, 0};
+    TextAlign align = TextAlign::Right;
+    bool tabStop = false;
+    bool visible = true;
+};
+
+// Every control of the game's window in creation order, which is also the Tab order.
+std::vector<ControlSpec> fieldMap(const GameProfile& profile);
+
+// The number boxes of draw row 1..3, main numbers first.
+QStringList numberBoxesOfRow(const GameProfile& profile, int row);
+// All number boxes of the three rows in order.
+QStringList allNumberBoxes(const GameProfile& profile);
+// The draw-number box of row 1..3: EDIT22, EDIT27, EDIT28.
+QString drawNumberBoxOfRow(int row);
+
+// The key-number boxes and the two candidate lists.
+inline const QString FrontKeyBox = QStringLiteral("EDIT23");
+inline const QString HighListBox = QStringLiteral("EDIT24");
+inline const QString LowListBox = QStringLiteral("EDIT25");
+inline const QString BackKeyBox = QStringLiteral("EDIT26");

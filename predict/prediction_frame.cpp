@@ -1,0 +1,25 @@
+#include "prediction_frame.h"
+
+#include "field_map.h"
+#include "main_form.h"
+
+namespace {
+
+constexpr Box kLabelArea{5, 376, 112, 471};
+constexpr Point kHighLabelAt{6, 374};
+constexpr Point kLowLabelAt{6, 401};
+constexpr int kLabelFontSize = 14;
+constexpr int kDrawingFontSize = 18;
+
+} // namespace
+
+void YOSOUWAKU(MainForm& form) {
+    Surface& s = form.surface;
+    s.setFontName(FontName::Mincho);
+    s.setFontSize(kLabelFontSize);
+    s.fillBox(kLabelArea, Colour::LightGrey);
+    s.drawText(kHighLabelAt, QStringLiteral("高気圧型予想数字"), Colour::Red);
+    s.drawText(kLowLabelAt, QStringLiteral("低気圧型予想数字"), Colour::Blue);
+    s.setFontName(FontName::Mincho);
+    s.setFontSize(kDrawingFontSize);
+}

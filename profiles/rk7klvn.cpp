@@ -1,0 +1,4 @@
+#include "game_profiles.h"
+#include "program.h"
+
+int main(int argc, char** argv) { return runProgram(kRk7klvn, argc, argv); }
