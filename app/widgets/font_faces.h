@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+class QFont;
+
+// The window names Windows fonts that Linux does not have. Without a mapping Qt silently falls
+// back to a Latin face, so each name is mapped to an installed Japanese face of the same kind.
+void installFontSubstitutes();
+
+// A font of the window: a face by its Windows name, n pixels of em height, no scaling.
+QFont windowFont(const QString& name, int pixelHeight, bool bold = false);

@@ -1,0 +1,55 @@
+#include "image_surface.h"
+
+#include "field_map.h"
+#include "font_faces.h"
+#include "palette.h"
+
+#include <QPainter>
+
+namespace {
+
+QColor paletteColour(int index) {
+    const Rgb rgb = kPalette.at(static_cast<std::size_t>(index));
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+constexpr int kStartFontSize = 18;
+
+} // namespace
+
+ImageSurface::ImageSurface()
+    : picture(Width + 1, Height + 1, QImage::Format_RGB32),
+      drawingFont(windowFont(FontName::Mincho, kStartFontSize)) {
+    // The base screen wipes up to pixel (648,466) inclusive, so the image is one pixel larger
+    // than the client area it stands for.
+    picture.fill(paletteColour(14));
+    drawingFont.setStyleStrategy(QFont::NoAntialias);
+}
+
+void ImageSurface::setFontName(const QString& name) {
+    drawingFont.setFamily(name);
+}
+
+void ImageSurface::setFontSize(int pixelHeight) { drawingFont.setPixelSize(pixelHeight); }
+
+void ImageSurface::setBold(bool bold) { drawingFont.setBold(bold); }
+
+void ImageSurface::fillBox(Box box, int colour) {
+    QPainter painter(&picture);
+    painter.fillRect(QRect(QPoint(box.x1, box.y1), QPoint(box.x2, box.y2)), paletteColour(colour));
+}
+
+void ImageSurface::drawLine(Point from, Point to, int colour) {
+    QPainter painter(&picture);
+    painter.setPen(QPen(paletteColour(colour), 1));
+    painter.drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
+}
+
+void ImageSurface::drawText(Point topLeft, const QString& text, int colour) {
+    QPainter painter(&picture);
+    painter.setFont(drawingFont);
+    painter.setPen(paletteColour(colour));
+    // Text is anchored at the top of its character cell; Qt draws from the baseline.
+    const int ascent = painter.fontMetrics().ascent();
+    painter.drawText(QPoint(topLeft.x, topLeft.y + ascent), text);
+}

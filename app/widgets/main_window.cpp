@@ -1,0 +1,219 @@
+#include "main_window.h"
+
+#include "button_handlers.h"
+#include "entry_box.h"
+#include "error_path.h"
+#include "field_map.h"
+#include "font_faces.h"
+#include "palette.h"
+#include "profile_text.h"
+#include "startup.h"
+
+#include <QIcon>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+constexpr int kOuterWidth = 648;
+constexpr int kOuterHeight = 466;
+constexpr int kWindowFontSize = 18;
+constexpr int kBackgroundColour = 14;
+
+QColor colourOf(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
+
+FieldCycle::Key cycleKey(int key) {
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return FieldCycle::Key::Enter;
+    case Qt::Key_F1:
+        return FieldCycle::Key::F1;
+    case Qt::Key_F2:
+        return FieldCycle::Key::F2;
+    case Qt::Key_F3:
+        return FieldCycle::Key::F3;
+    case Qt::Key_F12:
+        return FieldCycle::Key::F12;
+    default:
+        return FieldCycle::Key::Other;
+    }
+}
+
+} // namespace
+
+MainWindow::MainWindow(const GameProfile& profile, QWidget* parent)
+    : QWidget(parent), profile(profile), dialogs(this), shell(this),
+      mainForm{profile, *this, drawing, dialogs, shell, programState}, cycle(profile) {
+    setObjectName(QStringLiteral("MAINFORM"));
+    setWindowTitle(toQString(profile.caption));
+    setWindowIcon(QIcon(toQString(profile.iconResource)));
+    setFont(windowFont(FontName::FixedSys, kWindowFontSize));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, colourOf(kPalette[kBackgroundColour]));
+    setPalette(background);
+    setAutoFillBackground(true);
+    resize(kOuterWidth, kOuterHeight);
+    createControls();
+}
+
+void MainWindow::createControls() {
+    for (const ControlSpec& spec : fieldMap(profile)) {
+        if (spec.kind == ControlKind::Edit)
+            createEdit(spec);
+        else
+            createButton(spec, spec.name.mid(6).toInt());
+    }
+}
+
+void MainWindow::createEdit(const ControlSpec& spec) {
+    auto* box = new EntryBox(spec.maxLength, this);
+    box->setObjectName(spec.name);
+    box->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    box->setFont(windowFont(spec.fontName, spec.fontSize));
+    box->setAlignment(spec.align == TextAlign::Right ? Qt::AlignRight | Qt::AlignVCenter
+                                                     : Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Text, colourOf(spec.textColour));
+    colours.setColor(QPalette::Base, Qt::white);
+    box->setPalette(colours);
+    box->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    box->setVisible(spec.visible);
+    if (!spec.visible)
+        box->setFocusPolicy(Qt::NoFocus);
+    box->installEventFilter(this);
+    controls.insert(spec.name, box);
+}
+
+void MainWindow::createButton(const ControlSpec& spec, int number) {
+    auto* button = new QPushButton(spec.caption, this);
+    button->setObjectName(spec.name);
+    button->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    button->setFont(windowFont(spec.fontName, spec.fontSize, spec.bold));
+    QPalette colours = button->palette();
+    colours.setColor(QPalette::Button, colourOf(kPalette[kBackgroundColour]));
+    colours.setColor(QPalette::ButtonText, Qt::black);
+    button->setPalette(colours);
+    button->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    button->setAutoDefault(false);
+    const Handler handler = buttonHandler(number);
+    connect(button, &QPushButton::clicked, this, [this, handler] { run(handler); });
+    controls.insert(spec.name, button);
+}
+
+void MainWindow::start(const QString& programPath) {
+    try {
+        startUp(mainForm, programPath);
+    } catch (...) {
+        fail();
+    }
+    update();
+}
+
+void MainWindow::placeOnScreen() {
+    const QRect screenArea = screen()->geometry();
+    move(screenArea.x() + screenArea.width() / 2 - kOuterWidth / 2,
+         screenArea.y() + screenArea.height() / 2 - kOuterHeight / 2);
+    fitOuterSize();
+}
+
+// The outer size includes the frame that the window manager adds, which is known only once the
+// window is mapped; without a window manager the client area itself is 648 x 466.
+void MainWindow::fitOuterSize() {
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.width() == 0 && frame.height() == 0)
+        return;
+    resize(kOuterWidth - frame.width(), kOuterHeight - frame.height());
+    outerSizeFitted = true;
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!outerSizeFitted && isVisible())
+        fitOuterSize();
+}
+
+QWidget* MainWindow::control(const QString& name) const {
+    QWidget* widget = controls.value(name);
+    if (!widget)
+        throw ProgramFault("no control named " + name.toStdString());
+    return widget;
+}
+
+EntryBox* MainWindow::entryBox(const QString& name) const {
+    auto* box = qobject_cast<EntryBox*>(control(name));
+    if (!box)
+        throw ProgramFault(name.toStdString() + " is not an edit box");
+    return box;
+}
+
+QString MainWindow::text(const QString& name) const { return entryBox(name)->text(); }
+
+void MainWindow::setText(const QString& name, const QString& text) {
+    entryBox(name)->setText(text);
+}
+
+void MainWindow::setFocus(const QString& name) { control(name)->setFocus(Qt::OtherFocusReason); }
+
+void MainWindow::run(Handler handler) {
+    try {
+        handler(mainForm);
+    } catch (...) {
+        fail();
+    }
+    update();
+}
+
+void MainWindow::fail() {
+    // A failure while the error message is up must not open a second one.
+    if (failing)
+        return;
+    failing = true;
+    generalErrorPath(dialogs, shell);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<EntryBox*>(watched);
+    if (box && event->type() == QEvent::FocusIn)
+        cycle.focusEntered(box->objectName());
+    if (box && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease))
+        return handleCycleKey(box, event);
+    return QWidget::eventFilter(watched, event);
+}
+
+bool MainWindow::handleCycleKey(EntryBox* box, QEvent* event) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const FieldCycle::Key cycleKeyPressed = cycleKey(key->key());
+    if (cycleKeyPressed == FieldCycle::Key::Other)
+        return false;
+    if (event->type() == QEvent::KeyPress) {
+        cycle.keyPressed(box->objectName(), cycleKeyPressed, key->isAutoRepeat(), box->composing());
+        return false;
+    }
+    const bool shiftDown = key->modifiers() & Qt::ShiftModifier;
+    const QString next =
+        cycle.keyReleased(box->objectName(), cycleKeyPressed, key->isAutoRepeat(), shiftDown);
+    if (!next.isEmpty())
+        setFocus(next);
+    return false;
+}
+
+void MainWindow::restoreFocus() { MAINFORM_SETFOCUS(mainForm, cycle); }
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, drawing.image());
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    restoreFocus();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        restoreFocus();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "field_cycle.h"
+#include "form.h"
+#include "image_surface.h"
+#include "main_form.h"
+#include "program_state.h"
+#include "qt_platform.h"
+
+#include <QHash>
+#include <QWidget>
+
+struct ControlSpec;
+class EntryBox;
+
+// MAINFORM: the one window of the program. It holds the edit boxes and buttons at their fixed
+// places, shows the drawing surface behind them, runs a button's handler when it is clicked and
+// walks the focus along the Enter-key field cycle.
+class MainWindow : public QWidget, public Form {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(const GameProfile& profile, QWidget* parent = nullptr);
+
+    // The program's own part of start-up: folders and the base screen.
+    void start(const QString& programPath);
+    // Places the window in the middle of the screen, its outer size 648 x 466.
+    void placeOnScreen();
+
+    QString text(const QString& control) const override;
+    void setText(const QString& control, const QString& text) override;
+    void setFocus(const QString& control) override;
+
+    const ImageSurface& surface() const { return drawing; }
+    const ProgramState& state() const { return programState; }
+    const FieldCycle& fieldCycle() const { return cycle; }
+
+    // Runs a handler; an unexpected failure in it ends the program through the error path.
+    void run(Handler handler);
+    // The general error path, for failures that escape any event handler.
+    void fail();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void createControls();
+    void createEdit(const ControlSpec& spec);
+    void createButton(const ControlSpec& spec, int number);
+    QWidget* control(const QString& name) const;
+    EntryBox* entryBox(const QString& name) const;
+    bool handleCycleKey(EntryBox* box, QEvent* event);
+    void restoreFocus();
+    void fitOuterSize();
+
+    const GameProfile& profile;
+    ProgramState programState;
+    ImageSurface drawing;
+    QtDialogs dialogs;
+    QtShell shell;
+    MainForm mainForm;
+    FieldCycle cycle;
+    QHash<QString, QWidget*> controls;
+    bool outerSizeFitted = false;
+    bool failing = false;
+};

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Starts a built program on a virtual X screen and finds its window by its caption; checks that
+# the window has the program's size. Prints "window '<caption>'" when found.
+# usage: program_window.sh PROGRAM CAPTION
+set -euo pipefail
+program=$1 caption=$2
+
+inside() {
+    local program=$1 caption=$2
+    QT_QPA_PLATFORM=xcb "$program" &
+    local pid=$!
+    trap 'kill $pid 2>/dev/null || true' EXIT
+    for _ in $(seq 100); do
+        if info=$(xwininfo -name "$caption" 2>/dev/null); then
+            width=$(sed -n 's/^ *Width: //p' <<<"$info")
+            height=$(sed -n 's/^ *Height: //p' <<<"$info")
+            if [[ $width != 648 || $height != 466 ]]; then
+                echo "window '$caption' is ${width}x${height}, not 648x466"
+                exit 1
+            fi
+            echo "window '$caption'"
+            exit 0
+        fi
+        kill -0 $pid 2>/dev/null || { echo "$program ended before its window appeared"; exit 1; }
+        sleep 0.1
+    done
+    echo "no window captioned '$caption'"
+    exit 1
+}
+if [[ ${PROGRAM_WINDOW_ON_XVFB:-} == 1 ]]; then
+    inside "$program" "$caption"
+fi
+PROGRAM_WINDOW_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" "$caption"

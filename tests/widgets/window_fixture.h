@@ -1,0 +1,35 @@
+#pragma once
+
+#include "game_profile.h"
+#include "main_window.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A started, shown window of one game, as a program brings it up.
+inline std::unique_ptr<MainWindow> startedWindow(const GameProfile& profile) {
+    auto window = std::make_unique<MainWindow>(profile);
+    window->start(QStringLiteral("/opt/kelvane/%1").arg(QString::fromLatin1(profile.programName.data(), profile.programName.size())));
+    window->placeOnScreen();
+    window->show();
+    window->activateWindow();
+    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
+    QCoreApplication::processEvents();
+    return window;
+}
+
+// A child control by its control name; fails the test loudly when it is missing.
+template <typename T>
+T* child(const MainWindow& window, const QString& name) {
+    T* found = window.findChild<T*>(name);
+    if (!found)
+        ADD_FAILURE() << "no control named " << name.toStdString();
+    return found;
+}
+
+inline QString profileName(const GameProfile& profile) {
+    return QString::fromLatin1(profile.programName.data(), profile.programName.size());
+}
