@@ -9,7 +9,8 @@
 
 Handler buttonHandler(int button) {
     static constexpr std::array<Handler, 13> kHandlers{
-        &BUTTON1_ON, &BUTTON2_ON, &BUTTON3_ON,  &BUTTON4_ON,  &BUTTON5_ON,  &BUTTON6_ON, &BUTTON7_ON,
-        &BUTTON8_ON, &BUTTON9_ON, &BUTTON10_ON, &BUTTON11_ON, &BUTTON12_ON, &BUTTON13_ON};
+        &BUTTON1_ON,  &BUTTON2_ON,  &BUTTON3_ON, &BUTTON4_ON, &BUTTON5_ON,
+        &BUTTON6_ON,  &BUTTON7_ON,  &BUTTON8_ON, &BUTTON9_ON, &BUTTON10_ON,
+        &BUTTON11_ON, &BUTTON12_ON, &BUTTON13_ON};
     return kHandlers.at(static_cast<std::size_t>(button - 1));
 }

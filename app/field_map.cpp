@@ -49,13 +49,14 @@ ControlSpec drawNumberBox(int row) {
 ControlSpec numberBox(const GameProfile& p, int row, int k) {
     const bool bonus = k > p.MainCount;
     const int left = bonus ? p.bonusBoxLeft : kNumberColumnLeft + kNumberColumnStep * (k - 1);
-    return entryBox(editName(p.firstBoxOfRow(row) + k - 1), left, kRowTop[row - 1],
-                    kNumberBoxWidth, kNumberLimit);
+    return entryBox(editName(p.firstBoxOfRow(row) + k - 1), left, kRowTop[row - 1], kNumberBoxWidth,
+                    kNumberLimit);
 }
 
 // Boxes that the mini game has but never shows: zero size, no tab stop.
 ControlSpec hiddenBox(int number) {
-    ControlSpec spec = entryBox(editName(number), kNumberColumnLeft, kHiddenBoxTop, 0, kNumberLimit);
+    ControlSpec spec =
+        entryBox(editName(number), kNumberColumnLeft, kHiddenBoxTop, 0, kNumberLimit);
     spec.height = 0;
     spec.tabStop = false;
     spec.visible = false;

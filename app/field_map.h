@@ -27,7 +27,7 @@ struct ControlSpec {
     QString caption;   // buttons only
     int maxLength = 0; // edits only: how many characters the user may type
     QString fontName;
-    int fontSize = 0;  // character height in pixels
+    int fontSize = 0; // character height in pixels
     bool bold = false;
     Rgb textColour{0, 0, 0};
     TextAlign align = TextAlign::Right;

@@ -13,5 +13,9 @@ public:
     virtual void setFocus(const QString& control) = 0;
 };
 
-inline QString editName(int number) { return QStringLiteral("EDIT%1").arg(number); }
-inline QString buttonName(int number) { return QStringLiteral("BUTTON%1").arg(number); }
+inline QString editName(int number) {
+    return QStringLiteral("EDIT%1").arg(number);
+}
+inline QString buttonName(int number) {
+    return QStringLiteral("BUTTON%1").arg(number);
+}

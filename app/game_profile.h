@@ -25,12 +25,12 @@ struct GameProfile {
     std::u16string_view exitCaption; // caption of the exit question
 
     int titleBarColour;
-    int titleBarRight;   // right edge of the title bar
-    int headerNumberX;   // where the prediction header writes "N+1 回予想"
-    int keyLabelX;       // x of the "Key数字" label
-    int bracketEnd;      // right end of the bracket under the number columns
-    bool bonusMark;      // the "Ｂ数字" label and its tick
-    bool rowSeparators;  // the three short lines right of the number columns
+    int titleBarRight;  // right edge of the title bar
+    int headerNumberX;  // where the prediction header writes "N+1 回予想"
+    int keyLabelX;      // x of the "Key数字" label
+    int bracketEnd;     // right end of the bracket under the number columns
+    bool bonusMark;     // the "Ｂ数字" label and its tick
+    bool rowSeparators; // the three short lines right of the number columns
 
     int bonusBoxLeft;    // left edge of the bonus box of each row; 0 without a bonus
     int clearButtonLeft; // the three "CL" buttons

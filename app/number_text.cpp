@@ -11,7 +11,9 @@ constexpr char16_t kFullWidthBlank = u'\u3000';
 // Far above any draw number the window can hold; keeps the arithmetic exact and bounded.
 constexpr double kValueCeiling = 1.0e15;
 
-bool isLeadingBlank(QChar c) { return c == u' ' || c == kFullWidthBlank; }
+bool isLeadingBlank(QChar c) {
+    return c == u' ' || c == kFullWidthBlank;
+}
 
 } // namespace
 
@@ -56,7 +58,9 @@ void MOJIZPLS(ProgramState& state) {
         state.TwoDigitText = state.NumText;
 }
 
-QString MOJIZCUT(const QString& text) { return text.startsWith(u' ') ? text.mid(1) : text; }
+QString MOJIZCUT(const QString& text) {
+    return text.startsWith(u' ') ? text.mid(1) : text;
+}
 
 void wrapIntoPool(ProgramState& state, int poolSize) {
     while (state.WrapIn >= poolSize + 1)
@@ -64,9 +68,15 @@ void wrapIntoPool(ProgramState& state, int poolSize) {
     state.WrapOut = state.WrapIn;
 }
 
-void OVR37SR(ProgramState& state) { wrapIntoPool(state, 37); }
-void OVR43SR(ProgramState& state) { wrapIntoPool(state, 43); }
-void OVR31SR(ProgramState& state) { wrapIntoPool(state, 31); }
+void OVR37SR(ProgramState& state) {
+    wrapIntoPool(state, 37);
+}
+void OVR43SR(ProgramState& state) {
+    wrapIntoPool(state, 43);
+}
+void OVR31SR(ProgramState& state) {
+    wrapIntoPool(state, 31);
+}
 
 QString twoDigitText(ProgramState& state, const QString& numText) {
     state.NumText = numText;

@@ -1,4 +1,6 @@
 #include "game_profiles.h"
 #include "program.h"
 
-int main(int argc, char** argv) { return runProgram(kMiniklvn, argc, argv); }
+int main(int argc, char** argv) {
+    return runProgram(kMiniklvn, argc, argv);
+}

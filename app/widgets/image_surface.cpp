@@ -30,9 +30,13 @@ void ImageSurface::setFontName(const QString& name) {
     drawingFont.setFamily(name);
 }
 
-void ImageSurface::setFontSize(int pixelHeight) { drawingFont.setPixelSize(pixelHeight); }
+void ImageSurface::setFontSize(int pixelHeight) {
+    drawingFont.setPixelSize(pixelHeight);
+}
 
-void ImageSurface::setBold(bool bold) { drawingFont.setBold(bold); }
+void ImageSurface::setBold(bool bold) {
+    drawingFont.setBold(bold);
+}
 
 void ImageSurface::fillBox(Box box, int colour) {
     QPainter painter(&picture);

@@ -22,7 +22,9 @@ constexpr int kOuterHeight = 466;
 constexpr int kWindowFontSize = 18;
 constexpr int kBackgroundColour = 14;
 
-QColor colourOf(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
+QColor colourOf(Rgb rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
 
 FieldCycle::Key cycleKey(int key) {
     switch (key) {
@@ -45,8 +47,8 @@ FieldCycle::Key cycleKey(int key) {
 } // namespace
 
 MainWindow::MainWindow(const GameProfile& profile, QWidget* parent)
-    : QWidget(parent), profile(profile), dialogs(this), shell(this),
-      mainForm{profile, *this, drawing, dialogs, shell, programState}, cycle(profile) {
+    : QWidget(parent), profile(profile), dialogs(this),
+      shell(this), mainForm{profile, *this, drawing, dialogs, shell, programState}, cycle(profile) {
     setObjectName(QStringLiteral("MAINFORM"));
     setWindowTitle(toQString(profile.caption));
     setWindowIcon(QIcon(toQString(profile.iconResource)));
@@ -149,13 +151,17 @@ EntryBox* MainWindow::entryBox(const QString& name) const {
     return box;
 }
 
-QString MainWindow::text(const QString& name) const { return entryBox(name)->text(); }
+QString MainWindow::text(const QString& name) const {
+    return entryBox(name)->text();
+}
 
 void MainWindow::setText(const QString& name, const QString& text) {
     entryBox(name)->setText(text);
 }
 
-void MainWindow::setFocus(const QString& name) { control(name)->setFocus(Qt::OtherFocusReason); }
+void MainWindow::setFocus(const QString& name) {
+    control(name)->setFocus(Qt::OtherFocusReason);
+}
 
 void MainWindow::run(Handler handler) {
     try {
@@ -200,7 +206,9 @@ bool MainWindow::handleCycleKey(EntryBox* box, QEvent* event) {
     return false;
 }
 
-void MainWindow::restoreFocus() { MAINFORM_SETFOCUS(mainForm, cycle); }
+void MainWindow::restoreFocus() {
+    MAINFORM_SETFOCUS(mainForm, cycle);
+}
 
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -41,7 +41,9 @@ bool QtShell::openDocument(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-bool QtShell::startProgram(const QString& path) { return QProcess::startDetached(path, {}); }
+bool QtShell::startProgram(const QString& path) {
+    return QProcess::startDetached(path, {});
+}
 
 void QtShell::endProgram(int status) {
     window->hide();

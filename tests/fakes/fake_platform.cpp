@@ -14,7 +14,8 @@ Answer FakeDialogs::message(const QString& caption, const QString& text, Message
                             MessageButtons buttons) {
     messages << QStringLiteral("%1|%2|%3|%4")
                     .arg(caption, text,
-                         icon == MessageIcon::Stop ? QStringLiteral("stop") : QStringLiteral("info"),
+                         icon == MessageIcon::Stop ? QStringLiteral("stop")
+                                                   : QStringLiteral("info"),
                          buttons == MessageButtons::OkCancel ? QStringLiteral("okcancel")
                                                              : QStringLiteral("ok"));
     if (answers.empty())

@@ -18,9 +18,9 @@ public:
     std::optional<QString> saveFileName(const FileDialogRequest& request) override;
     std::optional<QString> openFileName(const FileDialogRequest& request) override;
 
-    std::deque<Answer> answers;                   // default when empty: Ok
+    std::deque<Answer> answers;    // default when empty: Ok
     std::deque<QString> fileNames; // chosen paths; an empty path or none left: cancelled
-    QStringList messages;                         // "caption|text|icon|buttons"
+    QStringList messages;          // "caption|text|icon|buttons"
     std::vector<FileDialogRequest> saveRequests;
     std::vector<FileDialogRequest> openRequests;
 

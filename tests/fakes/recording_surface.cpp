@@ -16,7 +16,12 @@ void RecordingSurface::setBold(bool on) {
 }
 
 void RecordingSurface::fillBox(Box b, int colour) {
-    calls << QStringLiteral("fill %1,%2-%3,%4 c%5").arg(b.x1).arg(b.y1).arg(b.x2).arg(b.y2).arg(colour);
+    calls << QStringLiteral("fill %1,%2-%3,%4 c%5")
+                 .arg(b.x1)
+                 .arg(b.y1)
+                 .arg(b.x2)
+                 .arg(b.y2)
+                 .arg(colour);
 }
 
 void RecordingSurface::drawLine(Point a, Point b, int colour) {
@@ -41,4 +46,6 @@ QStringList RecordingSurface::paintCalls() const {
     return painted;
 }
 
-QStringList RecordingSurface::textCalls() const { return texts; }
+QStringList RecordingSurface::textCalls() const {
+    return texts;
+}

@@ -12,7 +12,9 @@
 // A started, shown window of one game, as a program brings it up.
 inline std::unique_ptr<MainWindow> startedWindow(const GameProfile& profile) {
     auto window = std::make_unique<MainWindow>(profile);
-    window->start(QStringLiteral("/opt/kelvane/%1").arg(QString::fromLatin1(profile.programName.data(), profile.programName.size())));
+    window->start(
+        QStringLiteral("/opt/kelvane/%1")
+            .arg(QString::fromLatin1(profile.programName.data(), profile.programName.size())));
     window->placeOnScreen();
     window->show();
     window->activateWindow();
@@ -22,8 +24,7 @@ inline std::unique_ptr<MainWindow> startedWindow(const GameProfile& profile) {
 }
 
 // A child control by its control name; fails the test loudly when it is missing.
-template <typename T>
-T* child(const MainWindow& window, const QString& name) {
+template <typename T> T* child(const MainWindow& window, const QString& name) {
     T* found = window.findChild<T*>(name);
     if (!found)
         ADD_FAILURE() << "no control named " << name.toStdString();
