@@ -131,6 +131,12 @@ void MainWindow::fitOuterSize() {
     outerSizeFitted = true;
 }
 
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!outerSizeFitted)
+        fitOuterSize();
+}
+
 void MainWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (!outerSizeFitted && isVisible())

@@ -1,0 +1,58 @@
+#include "game_profiles.h"
+#include "window_fixture.h"
+
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+TEST(Window, CaptionSizeAndPlaceAreThePrograms) {
+    struct Case {
+        const GameProfile* profile;
+        const char* caption;
+    };
+    for (const Case& c : {Case{&kRk7klvn, "Riko7 Kelvane"}, Case{&kRk6klvn, "Riko6 Kelvane"},
+                          Case{&kMiniklvn, "Mini RIKO Kelvane"}}) {
+        auto window = startedWindow(*c.profile);
+        EXPECT_EQ(window->windowTitle(), QString::fromLatin1(c.caption));
+        EXPECT_EQ(window->objectName(), "MAINFORM");
+        EXPECT_FALSE(window->windowIcon().isNull());
+        // Without a window manager the frame is the client area itself.
+        EXPECT_EQ(window->frameGeometry().size(), QSize(648, 466));
+        const QRect screen = window->screen()->geometry();
+        EXPECT_EQ(window->frameGeometry().topLeft(),
+                  QPoint(screen.width() / 2 - 324, screen.height() / 2 - 233));
+        EXPECT_EQ(window->contentsMargins(), QMargins());
+    }
+}
+
+TEST(Window, ControlsKeepTheirPlacesWhenTheWindowIsResized) {
+    auto window = startedWindow(kRk7klvn);
+    window->resize(900, 700);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(child<QWidget>(*window, "BUTTON10")->geometry(), QRect(552, 369, 72, 54));
+    EXPECT_EQ(child<QWidget>(*window, "EDIT25")->geometry(), QRect(120, 396, 416, 27));
+}
+
+TEST(Window, UnexpectedFailureTakesTheGeneralErrorPath) {
+    auto window = startedWindow(kRk6klvn);
+    window->setText("EDIT3", "12");
+    QString caption, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        caption = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        box->accept();
+    });
+    window->run([](MainForm&) { throw ProgramFault("broken"); });
+    EXPECT_EQ(caption, "エラー発生");
+    EXPECT_EQ(text, "不具合が発生しました、終了します。");
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_FALSE(window->isVisible()) << "the program ends";
+}
+
+} // namespace
