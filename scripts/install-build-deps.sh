@@ -7,8 +7,8 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6core5compat6-dev libgl-dev libxkbcommon-dev
     libgtest-dev
-    fonts-ipafont-gothic fonts-ipafont-mincho
-    xvfb xauth x11-utils
+    qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
+    xvfb xauth x11-utils xdotool
 )
 
 missing=()

@@ -8,9 +8,15 @@
 #include "palette.h"
 #include "profile_text.h"
 #include "startup.h"
+#include "window_text.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -230,4 +236,24 @@ void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         restoreFocus();
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QMenu* copy = menu.addMenu(QStringLiteral("コピー(&Y)"));
+    copy->addAction(QStringLiteral("テキスト(&T)"), this, &MainWindow::copyText);
+    copy->addAction(QStringLiteral("テキスト/グラフィック(&M)"), this,
+                    &MainWindow::copyTextAndPicture);
+    menu.exec(event->globalPos());
+}
+
+void MainWindow::copyText() {
+    QGuiApplication::clipboard()->setText(windowText(mainForm));
+}
+
+void MainWindow::copyTextAndPicture() {
+    auto* data = new QMimeData;
+    data->setText(windowText(mainForm));
+    data->setImageData(grab().toImage());
+    QGuiApplication::clipboard()->setMimeData(data);
 }

@@ -40,6 +40,10 @@ public:
     // The general error path, for failures that escape any event handler.
     void fail();
 
+    // The window's copy command: its text, or its text and its picture.
+    void copyText();
+    void copyTextAndPicture();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -47,6 +51,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void createControls();

@@ -4,6 +4,8 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace {
 
@@ -35,11 +37,21 @@ void turnOffHighDpiScaling() {
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
 }
 
+// The programs speak Japanese; Qt's own dialogs and buttons follow when its translations are
+// installed, and stay in English otherwise.
+void loadJapaneseDialogTexts(QApplication& app, QTranslator& translator) {
+    if (translator.load(QStringLiteral("qtbase_ja"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&translator);
+}
+
 } // namespace
 
 int runProgram(const GameProfile& profile, int argc, char** argv) {
     turnOffHighDpiScaling();
     Application app(argc, argv);
+    QTranslator dialogTexts;
+    loadJapaneseDialogTexts(app, dialogTexts);
     installFontSubstitutes();
     MainWindow window(profile);
     app.window = &window;

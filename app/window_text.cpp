@@ -1,0 +1,46 @@
+#include "window_text.h"
+
+#include "field_map.h"
+#include "main_form.h"
+#include "profile_text.h"
+
+#include <QStringList>
+
+namespace {
+
+const QString kRowLabels[] = {QStringLiteral("１回前抽選"), QStringLiteral("２回前抽選"),
+                              QStringLiteral("３回前抽選")};
+
+QString boxText(const Form& form, const QString& box) {
+    return form.text(box).trimmed();
+}
+
+// The numbers of one row, main numbers first; a bonus number follows after "+".
+QString rowNumbers(MainForm& form, int row) {
+    const QStringList boxes = numberBoxesOfRow(form.profile, row);
+    QStringList main;
+    QStringList bonus;
+    for (qsizetype k = 0; k < boxes.size(); ++k)
+        (k < form.profile.MainCount ? main : bonus) << boxText(form.form, boxes[k]);
+    QString numbers = main.join(u' ');
+    if (!bonus.isEmpty())
+        numbers += QStringLiteral(" + ") + bonus.join(u' ');
+    return numbers;
+}
+
+} // namespace
+
+QString windowText(MainForm& form) {
+    QStringList lines{toQString(form.profile.title)};
+    for (int row = 1; row <= 3; ++row) {
+        const QString drawNumber = boxText(form.form, drawNumberBoxOfRow(row));
+        const QString draw =
+            drawNumber.isEmpty() ? QString() : QStringLiteral(" 第%1回").arg(drawNumber);
+        lines << kRowLabels[row - 1] + draw + QStringLiteral(": ") + rowNumbers(form, row);
+    }
+    lines << QStringLiteral("Key数字 表: %1  裏: %2")
+                 .arg(boxText(form.form, FrontKeyBox), boxText(form.form, BackKeyBox));
+    lines << QStringLiteral("高気圧型予想数字: %1").arg(boxText(form.form, HighListBox));
+    lines << QStringLiteral("低気圧型予想数字: %1").arg(boxText(form.form, LowListBox));
+    return lines.join(u'\n') + u'\n';
+}

@@ -1,0 +1,47 @@
+#include "game_profiles.h"
+#include "window_fixture.h"
+
+#include <QClipboard>
+#include <QImage>
+#include <QMenu>
+#include <QMimeData>
+#include <QTimer>
+
+namespace {
+
+TEST(CopyMenu, SurfaceOffersTextAndPictureCopies) {
+    auto window = startedWindow(kRk7klvn);
+    QStringList entries;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        const QList<QAction*> top = menu->actions();
+        ASSERT_EQ(top.size(), 1);
+        entries << top.first()->text();
+        for (QAction* action : top.first()->menu()->actions())
+            entries << action->text();
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(30, 250),
+                            window->mapToGlobal(QPoint(30, 250)));
+    QApplication::sendEvent(window.get(), &event);
+    EXPECT_EQ(entries, QStringList({"コピー(&Y)", "テキスト(&T)", "テキスト/グラフィック(&M)"}));
+}
+
+TEST(CopyMenu, CopiesTheWindowsTextAndPicture) {
+    auto window = startedWindow(kRk7klvn);
+    window->setText("EDIT22", "1234");
+    window->copyText();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("１回前抽選 第1234回"));
+
+    window->copyTextAndPicture();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->hasText());
+    ASSERT_TRUE(data->hasImage());
+    const QImage picture = qvariant_cast<QImage>(data->imageData());
+    EXPECT_EQ(picture.size(), window->size());
+    EXPECT_EQ(picture.pixelColor(176, 5), QColor(255, 255, 0)); // the title bar
+}
+
+} // namespace
