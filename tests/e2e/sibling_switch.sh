@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Starts a built program on a virtual X screen, clicks one of its sibling buttons and checks that
+# the sibling's window appears and the first program ends.
+# usage: sibling_switch.sh PROGRAM CAPTION BUTTON_X BUTTON_Y SIBLING_CAPTION
+set -euo pipefail
+program=$1 caption=$2 x=$3 y=$4 sibling=$5
+
+wait_for_window() {
+    for _ in $(seq 300); do
+        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1) && [[ -n $id ]] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+inside() {
+    QT_QPA_PLATFORM=xcb "$program" &
+    local pid=$!
+    wait_for_window "$caption" || { echo "no window captioned '$caption'"; exit 1; }
+    xdotool mousemove --window "$id" "$x" "$y" click 1
+    wait_for_window "$sibling" || { echo "no sibling window captioned '$sibling'"; exit 1; }
+    local sibling_pid
+    sibling_pid=$(xdotool getwindowpid "$id")
+    trap 'kill $sibling_pid 2>/dev/null || true' EXIT
+    for _ in $(seq 100); do
+        if ! kill -0 $pid 2>/dev/null; then
+            wait $pid && status=0 || status=$?
+            echo "switched from '$caption' to '$sibling', first program ended with status $status"
+            exit "$status"
+        fi
+        sleep 0.1
+    done
+    echo "'$caption' is still running after the switch"
+    kill $pid
+    exit 1
+}
+
+if [[ ${SIBLING_SWITCH_ON_XVFB:-} == 1 ]]; then
+    inside
+fi
+SIBLING_SWITCH_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
