@@ -52,7 +52,8 @@ constexpr Point kLowerSubtrahend{271, 310};
 constexpr int kLabelFontSize = 14;
 constexpr int kDrawingFontSize = 18;
 
-enum class Family { RightEdge, LeftEdge, Row };
+// In the order of their line numbers.
+enum class Family { RightEdge = 0, LeftEdge = 1, Row = 2 };
 
 LineLabel placeOf(Pressure pyramid, Family family, int j) {
     const std::array<LineLabel, 5>& table = family == Family::RightEdge  ? kRightEdgeFamily
