@@ -61,15 +61,6 @@ void drawGameMarks(MainForm& form) {
     }
 }
 
-void drawKeyLabels(MainForm& form) {
-    Surface& s = form.surface;
-    s.setFontSize(kKeyLabelFontSize);
-    s.drawText({form.profile.keyLabelX, kKeyLabelY}, QStringLiteral("Key数字"), Colour::DarkGreen);
-    s.setFontSize(kLabelFontSize);
-    s.drawText(kFrontLabelAt, QStringLiteral("表"), Colour::DarkGreen);
-    s.drawText(kBackLabelAt, QStringLiteral("裏"), Colour::DarkGreen);
-}
-
 void drawRowLabels(MainForm& form) {
     Surface& s = form.surface;
     s.drawText(kDrawColumnLabelAt, QStringLiteral("抽選回"), Colour::Black);
@@ -83,12 +74,25 @@ void drawRowLabels(MainForm& form) {
 } // namespace
 
 void drawTitleBar(MainForm& form) {
+    drawTitleBar(form, form.profile.titleBarRight);
+}
+
+void drawTitleBar(MainForm& form, int right) {
     Surface& s = form.surface;
     const GameProfile& p = form.profile;
-    s.fillBox({kTitleBarLeft, kTitleBarTop, p.titleBarRight, kTitleBarBottom}, p.titleBarColour);
+    s.fillBox({kTitleBarLeft, kTitleBarTop, right, kTitleBarBottom}, p.titleBarColour);
     s.setBold(true);
     s.drawText(kTitleAt, toQString(p.title), Colour::Blue);
     s.setBold(false);
+}
+
+void drawKeyLabels(MainForm& form) {
+    Surface& s = form.surface;
+    s.setFontSize(kKeyLabelFontSize);
+    s.drawText({form.profile.keyLabelX, kKeyLabelY}, QStringLiteral("Key数字"), Colour::DarkGreen);
+    s.setFontSize(kLabelFontSize);
+    s.drawText(kFrontLabelAt, QStringLiteral("表"), Colour::DarkGreen);
+    s.drawText(kBackLabelAt, QStringLiteral("裏"), Colour::DarkGreen);
 }
 
 void drawLabels(MainForm& form) {

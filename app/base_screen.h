@@ -4,6 +4,10 @@ struct MainForm;
 
 // The parts of the base screen that other commands draw again on their own.
 void drawTitleBar(MainForm& form);
+// The title bar ending at `right`: the prediction header redraws it with its own right edge.
+void drawTitleBar(MainForm& form, int right);
+// "Key数字" with "表" and "裏"; leaves the drawing font size at 14.
+void drawKeyLabels(MainForm& form);
 void drawLabels(MainForm& form);
 void drawDrawNumberPlates(MainForm& form);
 

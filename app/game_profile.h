@@ -27,6 +27,7 @@ struct GameProfile {
     int titleBarColour;
     int titleBarRight;  // right edge of the title bar
     int headerNumberX;  // where the prediction header writes "N+1 回予想"
+    int headerBarRight; // right edge of the title bar as the prediction header redraws it
     int keyLabelX;      // x of the "Key数字" label
     int bracketEnd;     // right end of the bracket under the number columns
     bool bonusMark;     // the "Ｂ数字" label and its tick
