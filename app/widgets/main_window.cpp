@@ -167,8 +167,11 @@ QString MainWindow::text(const QString& name) const {
     return entryBox(name)->text();
 }
 
+// A text the program writes is shown from its start, as long lists do not fit their boxes.
 void MainWindow::setText(const QString& name, const QString& text) {
-    entryBox(name)->setText(text);
+    EntryBox* box = entryBox(name);
+    box->setText(text);
+    box->setCursorPosition(0);
 }
 
 void MainWindow::setFocus(const QString& name) {
