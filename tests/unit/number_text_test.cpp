@@ -29,8 +29,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Mojizpls,
     testing::Values(TwoDigitCase{u" 7", u"", u"07", u"7"}, TwoDigitCase{u" 12", u"", u"12", u"12"},
                     TwoDigitCase{u"7", u"", u"07", u"7"}, TwoDigitCase{u" 0", u"", u"00", u"0"},
-                    TwoDigitCase{u"-5", u"", u"-5", u"-5"},
-                    TwoDigitCase{u"", u"33", u"33", u""},
+                    TwoDigitCase{u"-5", u"", u"-5", u"-5"}, TwoDigitCase{u"", u"33", u"33", u""},
                     TwoDigitCase{u" 123", u"33", u"33", u"123"},
                     TwoDigitCase{u"  7", u"", u" 7", u" 7"}));
 
@@ -58,16 +57,14 @@ TEST_P(WrapHelper, FoldsIntoThePoolThroughTheSlots) {
     EXPECT_EQ(state.WrapIn, c.out); // reduced in place
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SevenNumberGame, WrapHelper,
-    testing::Values(WrapCase{&kRk7klvn, 37, 37}, WrapCase{&kRk7klvn, 38, 1},
-                    WrapCase{&kRk7klvn, 74, 37}, WrapCase{&kRk7klvn, 75, 1},
-                    WrapCase{&kRk7klvn, 0, 0}, WrapCase{&kRk7klvn, -3, -3},
-                    WrapCase{&kRk7klvn, 1, 1}));
+INSTANTIATE_TEST_SUITE_P(SevenNumberGame, WrapHelper,
+                         testing::Values(WrapCase{&kRk7klvn, 37, 37}, WrapCase{&kRk7klvn, 38, 1},
+                                         WrapCase{&kRk7klvn, 74, 37}, WrapCase{&kRk7klvn, 75, 1},
+                                         WrapCase{&kRk7klvn, 0, 0}, WrapCase{&kRk7klvn, -3, -3},
+                                         WrapCase{&kRk7klvn, 1, 1}));
 INSTANTIATE_TEST_SUITE_P(OtherGames, WrapHelper,
                          testing::Values(WrapCase{&kRk6klvn, 44, 1}, WrapCase{&kRk6klvn, 86, 43},
-                                         WrapCase{&kRk6klvn, 43, 43},
-                                         WrapCase{&kMiniklvn, 32, 1},
+                                         WrapCase{&kRk6klvn, 43, 43}, WrapCase{&kMiniklvn, 32, 1},
                                          WrapCase{&kMiniklvn, 62, 31},
                                          WrapCase{&kMiniklvn, 860, 23}));
 
