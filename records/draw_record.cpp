@@ -45,6 +45,22 @@ DrawRecordRead readFailure(const QString& path, const QString& reason) {
     return {{}, fileError(path, reason)};
 }
 
+// Up to `limit` bytes, fewer where the device ends first; nothing when reading fails.
+std::optional<QByteArray> readAtMost(QIODevice& device, qsizetype limit) {
+    QByteArray bytes(limit, Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled < limit) {
+        const qint64 got = device.read(bytes.data() + filled, limit - filled);
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    bytes.truncate(filled);
+    return bytes;
+}
+
 QString scanFailureReason(const FieldScan& scan, int fieldCount) {
     if (scan.end == FieldScanEnd::FileEnded)
         return QStringLiteral("データが途中で終わっています（%1 項目のうち %2 項目しかありません）")
@@ -96,11 +112,16 @@ DrawRecordRead ReadDrawRecord(const QString& path, int fieldCount) {
     if (!file.open(QIODevice::ReadOnly))
         return readFailure(path,
                            withDetail(QStringLiteral("ファイルを開けません"), file.errorString()));
+    return ReadDrawRecord(file, path, fieldCount);
+}
+
+DrawRecordRead ReadDrawRecord(QIODevice& device, const QString& path, int fieldCount) {
     // One byte beyond the limit tells a file that ends within it from one that goes on.
-    QByteArray bytes = file.read(ReadLimit + 1);
-    if (file.error() != QFileDevice::NoError)
-        return readFailure(path, withDetail(QStringLiteral("読み込めません"), file.errorString()));
-    file.close();
+    std::optional<QByteArray> read = readAtMost(device, ReadLimit + 1);
+    if (!read)
+        return readFailure(path,
+                           withDetail(QStringLiteral("読み込めません"), device.errorString()));
+    QByteArray& bytes = *read;
 
     const bool wholeFile = bytes.size() <= ReadLimit;
     if (!wholeFile)
@@ -112,14 +133,14 @@ DrawRecordRead ReadDrawRecord(const QString& path, int fieldCount) {
     if (scan.end != FieldScanEnd::Complete)
         return readFailure(path, scanFailureReason(scan, fieldCount));
 
-    DrawRecordRead read;
+    DrawRecordRead record;
     for (qsizetype i = 0; i < scan.fields.size(); ++i) {
         std::optional<QString> field = fromShiftJis(scan.fields[i]);
         if (!field)
             return readFailure(
                 path,
                 QStringLiteral("%1 番目の項目が Shift-JIS の文字になっていません").arg(i + 1));
-        read.fields << *field;
+        record.fields << *field;
     }
-    return read;
+    return record;
 }

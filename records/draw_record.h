@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <optional>
 
+class QIODevice;
 struct GameProfile;
 
 // The saved draw history: RecordFieldCount texts, the number boxes of rows 1, 2 and 3 from left
@@ -44,6 +45,8 @@ std::optional<RecordFileError> WriteDrawRecord(const QString& path, const DrawRe
 // (record_fields.h). Only the first ReadLimit bytes are ever read: a file that holds no complete
 // record there is refused, however large it is.
 DrawRecordRead ReadDrawRecord(const QString& path, int fieldCount);
+// The same from a device open for reading; `path` names it in an error.
+DrawRecordRead ReadDrawRecord(QIODevice& device, const QString& path, int fieldCount);
 
 // The largest record the program writes has 22 fields of at most 7 characters (a draw number the
 // program set), each character at most 2 bytes in Shift-JIS, between quotes and separated by

@@ -5,6 +5,7 @@
 #include "record_test_support.h"
 
 #include <QFileInfo>
+#include <QIODevice>
 #include <gtest/gtest.h>
 
 namespace {
@@ -274,6 +275,52 @@ TEST_F(DrawRecordFile, SurvivesBinaryBytes) {
         const DrawRecordRead read = ReadDrawRecord(path, count);
         EXPECT_TRUE(read.error.has_value() || read.fields.size() == count) << count;
     }
+}
+
+// A stream of digits that would go on for a gigabyte, counting what is taken from it.
+class EndlessDigits : public QIODevice {
+public:
+    EndlessDigits() { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+    bool isSequential() const override { return true; }
+
+    qint64 taken = 0;
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        constexpr qint64 kGigabyte = qint64(1) << 30;
+        const qint64 count = std::min(maxSize, kGigabyte - taken);
+        std::fill_n(data, count, '7');
+        taken += count;
+        return count;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+};
+
+TEST(DrawRecordDevice, TakesNoMoreThanTheReadLimitFromAnEndlessStream) {
+    EndlessDigits digits;
+    const DrawRecordRead read = ReadDrawRecord(digits, QStringLiteral("stream"), 22);
+    EXPECT_TRUE(read.error.has_value());
+    EXPECT_LE(digits.taken, ReadLimit + 1);
+}
+
+class FailingDevice : public QIODevice {
+public:
+    FailingDevice() { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+
+protected:
+    qint64 readData(char*, qint64) override {
+        setErrorString(QStringLiteral("device gone"));
+        return -1;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+};
+
+TEST(DrawRecordDevice, ReportsAReadFailureWithThePlatformsReason) {
+    FailingDevice device;
+    const DrawRecordRead read = ReadDrawRecord(device, QStringLiteral("/data/x.dat"), 22);
+    ASSERT_TRUE(read.error.has_value());
+    EXPECT_EQ(read.error->path, QStringLiteral("/data/x.dat"));
+    EXPECT_TRUE(read.error->reason.contains(QStringLiteral("device gone")));
 }
 
 // The scan on its own, where the bytes are only the start of a file.

@@ -38,3 +38,28 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
     *os << '"' << bytes.toPercentEncoding(" \",:").toStdString() << '"';
 }
+
+#include "base_screen.h"
+#include "fake_platform.h"
+#include "form.h"
+
+#include <QStringList>
+
+// The boxes EDITfirst..EDITlast.
+inline QStringList boxRange(int first, int last) {
+    QStringList boxes;
+    for (int n = first; n <= last; ++n)
+        boxes << editName(n);
+    return boxes;
+}
+
+// The drawing a fresh base screen of the game makes.
+inline QStringList baseScreenCalls(const GameProfile& profile) {
+    FakeWindow window(profile);
+    TAITORUKIHON(window.mainForm);
+    return window.surface.calls;
+}
+
+inline void PrintTo(const GameProfile* profile, std::ostream* os) {
+    *os << profile->programName;
+}
