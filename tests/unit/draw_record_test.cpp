@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QIODevice>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -79,6 +80,31 @@ TEST_F(DrawRecordFile, ReportsAFolderChosenAsTheFileAndLeavesItsFilesAlone) {
     ASSERT_TRUE(error.has_value());
     EXPECT_TRUE(QFileInfo(pathOf(QStringLiteral("chosen.dat"))).isDir());
     EXPECT_EQ(fileBytes(inside), QByteArray("keep"));
+}
+
+// Permissions bind every user but the superuser; run as root these cases cannot be set up.
+class ReadOnlyPlaces : public TempFolderTest {
+protected:
+    void SetUp() override {
+        if (geteuid() == 0)
+            GTEST_SKIP() << "permissions do not stop the superuser from writing";
+    }
+};
+
+TEST_F(ReadOnlyPlaces, ReadOnlyFolderKeepsTheOldFile) {
+    const QString path = writeFile(QStringLiteral("7R1234kai.dat"), QByteArray("old record"));
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const std::optional<RecordFileError> error = WriteDrawRecord(path, kExampleRecord);
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(error.has_value());
+    EXPECT_EQ(fileBytes(path), QByteArray("old record"));
+}
+
+TEST_F(ReadOnlyPlaces, ReadOnlyFileIsKept) {
+    const QString path = writeFile(QStringLiteral("7R1234kai.dat"), QByteArray("old record"));
+    QFile::setPermissions(path, QFile::ReadOwner);
+    EXPECT_TRUE(WriteDrawRecord(path, kExampleRecord).has_value());
+    EXPECT_EQ(fileBytes(path), QByteArray("old record"));
 }
 
 TEST_F(DrawRecordFile, ReadsBackWhatItWrote) {
