@@ -25,12 +25,14 @@ void readyForEntry(MainForm& form) {
     form.form.setFocus(editName(1));
 }
 
-// A loaded draw number as the game shows it: the plain digits, or where the game keeps only the
-// last characters of a draw number, those of the blank-led text.
+// The loaded draw number as the game shows it: as it was stored, or where the game keeps only the
+// last characters of a draw number, those.
 QString loadedDrawNumberText(const GameProfile& profile, const QString& text) {
     return profile.drawNumberTextLimit > 0 ? lastChars(text, profile.drawNumberTextLimit) : text;
 }
 
+// The draw numbers worked out from the loaded one: plain digits, or where the game keeps only the
+// last characters of a draw number, those of the blank-led text.
 QString derivedDrawNumberText(const GameProfile& profile, long long value) {
     return profile.drawNumberTextLimit > 0 ? drawNumberText(profile, value)
                                            : MOJIZCUT(numberText(value));
