@@ -1,0 +1,146 @@
+#include "draw_record.h"
+
+#include "game_profile.h"
+#include "profile_text.h"
+#include "record_fields.h"
+#include "shift_jis.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+constexpr char16_t kFullWidthBlank = u'\u3000';
+constexpr char16_t kFieldQuote = u'"';
+constexpr char16_t kFieldSeparator = u',';
+const QString kLineEnd = QStringLiteral("\r\n");
+constexpr char kEndOfFileMark = '\x1A';
+
+const QString kNameEnding = QStringLiteral("kai.dat");
+
+bool isLeadingBlank(QChar c) {
+    return c == u' ' || c == kFullWidthBlank;
+}
+
+bool isSeparatorChar(QChar c) {
+    return c == u'/' || c == u'\\';
+}
+
+QString withDetail(const QString& reason, const QString& detail) {
+    return QStringLiteral("%1（%2）").arg(reason, detail);
+}
+
+RecordFileError fileError(const QString& path, const QString& reason) {
+    return {path, reason};
+}
+
+QString recordLine(const DrawRecord& fields) {
+    QStringList quoted;
+    for (const QString& field : fields)
+        quoted << QChar(kFieldQuote) + field + QChar(kFieldQuote);
+    return quoted.join(QChar(kFieldSeparator)) + kLineEnd;
+}
+
+DrawRecordRead readFailure(const QString& path, const QString& reason) {
+    return {{}, fileError(path, reason)};
+}
+
+// Up to `limit` bytes, fewer where the device ends first; nothing when reading fails.
+std::optional<QByteArray> readAtMost(QIODevice& device, qsizetype limit) {
+    QByteArray bytes(limit, Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled < limit) {
+        const qint64 got = device.read(bytes.data() + filled, limit - filled);
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    bytes.truncate(filled);
+    return bytes;
+}
+
+QString scanFailureReason(const FieldScan& scan, int fieldCount) {
+    if (scan.end == FieldScanEnd::FileEnded)
+        return QStringLiteral("データが途中で終わっています（%1 項目のうち %2 項目しかありません）")
+            .arg(fieldCount)
+            .arg(scan.fields.size());
+    return QStringLiteral("先頭の %1 バイトにデータがそろっていません（%2 項目のうち %3 項目）")
+        .arg(ReadLimit)
+        .arg(fieldCount)
+        .arg(scan.fields.size());
+}
+
+} // namespace
+
+QString withoutLeadingBlanks(const QString& text) {
+    qsizetype i = 0;
+    while (i < text.size() && isLeadingBlank(text[i]))
+        ++i;
+    return text.mid(i);
+}
+
+QString dataFolderForDialogs(const QString& dataFolderPath) {
+    if (dataFolderPath.size() > 1 && isSeparatorChar(dataFolderPath.back()))
+        return dataFolderPath.chopped(1);
+    return dataFolderPath;
+}
+
+QString DefaultRecordFileName(const GameProfile& profile, const QString& drawNumber) {
+    return toQString(profile.FilePrefix) + withoutLeadingBlanks(drawNumber) + kNameEnding;
+}
+
+std::optional<RecordFileError> WriteDrawRecord(const QString& path, const DrawRecord& fields) {
+    std::optional<QByteArray> bytes = toShiftJis(recordLine(fields));
+    if (!bytes)
+        return fileError(path, QStringLiteral("Shift-JIS で書けない文字が入力欄にあります"));
+    bytes->append(kEndOfFileMark);
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fileError(path,
+                         withDetail(QStringLiteral("ファイルを作れません"), file.errorString()));
+    file.write(*bytes);
+    if (!file.commit())
+        return fileError(path, withDetail(QStringLiteral("書き込めません"), file.errorString()));
+    return std::nullopt;
+}
+
+DrawRecordRead ReadDrawRecord(const QString& path, int fieldCount) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return readFailure(path,
+                           withDetail(QStringLiteral("ファイルを開けません"), file.errorString()));
+    return ReadDrawRecord(file, path, fieldCount);
+}
+
+DrawRecordRead ReadDrawRecord(QIODevice& device, const QString& path, int fieldCount) {
+    // One byte beyond the limit tells a file that ends within it from one that goes on.
+    std::optional<QByteArray> read = readAtMost(device, ReadLimit + 1);
+    if (!read)
+        return readFailure(path,
+                           withDetail(QStringLiteral("読み込めません"), device.errorString()));
+    QByteArray& bytes = *read;
+
+    const bool wholeFile = bytes.size() <= ReadLimit;
+    if (!wholeFile)
+        bytes.truncate(ReadLimit);
+    else if (bytes.endsWith(kEndOfFileMark))
+        bytes.chop(1);
+
+    const FieldScan scan = scanRecordFields(bytes, fieldCount, wholeFile);
+    if (scan.end != FieldScanEnd::Complete)
+        return readFailure(path, scanFailureReason(scan, fieldCount));
+
+    DrawRecordRead record;
+    for (qsizetype i = 0; i < scan.fields.size(); ++i) {
+        std::optional<QString> field = fromShiftJis(scan.fields[i]);
+        if (!field)
+            return readFailure(
+                path,
+                QStringLiteral("%1 番目の項目が Shift-JIS の文字になっていません").arg(i + 1));
+        record.fields << *field;
+    }
+    return record;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QIODevice;
+struct GameProfile;
+
+// The saved draw history: RecordFieldCount texts, the number boxes of rows 1, 2 and 3 from left
+// to right, then the draw number of row 1.
+using DrawRecord = QStringList;
+
+// Both file dialogs offer the data files by this one type.
+inline const QString DataFileFilter = QStringLiteral("ﾃﾞｰﾀ(*.dat)");
+
+// Why a data file could not be written or read, in words for the user.
+struct RecordFileError {
+    QString path;
+    QString reason;
+};
+
+// A record read from a file, or why it could not be read.
+struct DrawRecordRead {
+    DrawRecord fields;
+    std::optional<RecordFileError> error;
+};
+
+// The text without its leading blanks, ASCII and full-width alike.
+QString withoutLeadingBlanks(const QString& text);
+
+// The folder the file dialogs open in: the data folder without its closing separator.
+QString dataFolderForDialogs(const QString& dataFolderPath);
+
+// The name proposed for saving: the game's prefix, the draw number without leading blanks, then
+// "kai.dat" (draw 1234 of the 7-number game: 7R1234kai.dat).
+QString DefaultRecordFileName(const GameProfile& profile, const QString& drawNumber);
+
+// Writes the fields as one line of quoted, comma-separated Shift-JIS text, ended by CR LF and
+// the end-of-file mark 0x1A. The new content replaces the file only once it is completely on
+// disk, so a refused or interrupted save leaves an existing file as it was. Nothing on success.
+std::optional<RecordFileError> WriteDrawRecord(const QString& path, const DrawRecord& fields);
+
+// Reads `fieldCount` fields from the start of a data file by the tolerant reading rules
+// (record_fields.h). Only the first ReadLimit bytes are ever read: a file that holds no complete
+// record there is refused, however large it is.
+DrawRecordRead ReadDrawRecord(const QString& path, int fieldCount);
+// The same from a device open for reading; `path` names it in an error.
+DrawRecordRead ReadDrawRecord(QIODevice& device, const QString& path, int fieldCount);
+
+// The largest record the program writes has 22 fields of at most 7 characters (a draw number the
+// program set), each character at most 2 bytes in Shift-JIS, between quotes and separated by
+// commas: 22 * 16 + 21 + 3 = 376 bytes. Ten times that leaves hand-made files ample room for
+// blanks and line breaks, and still stops a wrong file (a picture, megabytes of text) from being
+// taken in whole.
+inline constexpr qsizetype ReadLimit = 4096;
