@@ -9,12 +9,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A started, shown window of one game, as a program brings it up.
-inline std::unique_ptr<MainWindow> startedWindow(const GameProfile& profile) {
+// A started, shown window of one game, as a program brings it up. The program is taken to live
+// in programFolder (by default a folder that does not exist).
+inline std::unique_ptr<MainWindow> startedWindow(const GameProfile& profile,
+                                                 const QString& programFolder = "/opt/kelvane") {
     auto window = std::make_unique<MainWindow>(profile);
-    window->start(
-        QStringLiteral("/opt/kelvane/%1")
-            .arg(QString::fromLatin1(profile.programName.data(), profile.programName.size())));
+    window->start(programFolder + u'/' +
+                  QString::fromLatin1(profile.programName.data(), profile.programName.size()));
     window->placeOnScreen();
     window->show();
     window->activateWindow();
