@@ -4,12 +4,13 @@
 # usage: program_window.sh PROGRAM CAPTION
 set -euo pipefail
 program=$1 caption=$2
+source "$(dirname "$0")/virtual_screen.sh"
 
 inside() {
     local program=$1 caption=$2
     QT_QPA_PLATFORM=xcb "$program" &
     local pid=$!
-    trap 'kill $pid 2>/dev/null || true' EXIT
+    trap 'kill $pid 2>/dev/null || true; stop_virtual_screen' EXIT
     local size=none
     # A loaded machine may take a while to bring the program up.
     for _ in $(seq 300); do
@@ -26,7 +27,5 @@ inside() {
     echo "no 648x466 window captioned '$caption' (last size seen: $size)"
     exit 1
 }
-if [[ ${PROGRAM_WINDOW_ON_XVFB:-} == 1 ]]; then
-    inside "$program" "$caption"
-fi
-PROGRAM_WINDOW_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" "$caption"
+start_virtual_screen
+inside "$program" "$caption"

@@ -4,6 +4,7 @@
 # usage: sibling_switch.sh PROGRAM CAPTION BUTTON_X BUTTON_Y SIBLING_CAPTION
 set -euo pipefail
 program=$1 caption=$2 x=$3 y=$4 sibling=$5
+source "$(dirname "$0")/virtual_screen.sh"
 
 wait_for_window() {
     for _ in $(seq 300); do
@@ -14,6 +15,7 @@ wait_for_window() {
 }
 
 inside() {
+    trap stop_virtual_screen EXIT
     QT_QPA_PLATFORM=xcb "$program" &
     local pid=$!
     wait_for_window "$caption" || { echo "no window captioned '$caption'"; exit 1; }
@@ -21,7 +23,7 @@ inside() {
     wait_for_window "$sibling" || { echo "no sibling window captioned '$sibling'"; exit 1; }
     local sibling_pid
     sibling_pid=$(xdotool getwindowpid "$id")
-    trap 'kill $sibling_pid 2>/dev/null || true' EXIT
+    trap 'kill $sibling_pid 2>/dev/null || true; stop_virtual_screen' EXIT
     for _ in $(seq 100); do
         if ! kill -0 $pid 2>/dev/null; then
             wait $pid && status=0 || status=$?
@@ -35,7 +37,5 @@ inside() {
     exit 1
 }
 
-if [[ ${SIBLING_SWITCH_ON_XVFB:-} == 1 ]]; then
-    inside
-fi
-SIBLING_SWITCH_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+start_virtual_screen
+inside
