@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test.
+# Builds everything and runs every test: the normal build, then the whole suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-build-deps.sh
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
