@@ -73,6 +73,10 @@ void drawRowLabels(MainForm& form) {
 
 } // namespace
 
+void wipeSurface(MainForm& form) {
+    form.surface.fillBox(kWholeSurface, Colour::LightGrey);
+}
+
 void drawTitleBar(MainForm& form) {
     drawTitleBar(form, form.profile.titleBarRight);
 }
@@ -113,7 +117,7 @@ void TAITORUKIHON(MainForm& form) {
     Surface& s = form.surface;
     s.setFontName(FontName::Mincho);
     s.setFontSize(kDrawingFontSize);
-    s.fillBox(kWholeSurface, Colour::LightGrey);
+    wipeSurface(form);
     drawTitleBar(form);
     drawLabels(form);
     s.setFontSize(kDrawingFontSize);

@@ -2,6 +2,9 @@
 
 struct MainForm;
 
+// Paints the whole surface in the background grey, wiping everything drawn before.
+void wipeSurface(MainForm& form);
+
 // The parts of the base screen that other commands draw again on their own.
 void drawTitleBar(MainForm& form);
 // The title bar ending at `right`: the prediction header redraws it with its own right edge.

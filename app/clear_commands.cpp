@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr Box kWholeSurface{0, 0, 648, 466};
 constexpr int kDrawingFontSize = 18;
 
 const QString kRowCaption = QStringLiteral("クリア");
@@ -25,10 +24,6 @@ const QString kAllQuestion = QStringLiteral("オールクリアします");
 // The first and last box of the draw numbers, key numbers and candidate lists.
 constexpr int kFirstNonNumberBox = 22;
 constexpr int kLastBox = 28;
-
-void wipeSurface(MainForm& form) {
-    form.surface.fillBox(kWholeSurface, Colour::LightGrey);
-}
 
 void emptyBoxes(Form& boxes, const QStringList& names) {
     for (const QString& name : names)
