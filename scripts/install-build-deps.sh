@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libqt6core5compat6-dev libgl-dev libxkbcommon-dev
+    qt6-base-dev qt6-base-dev-tools qt6-5compat-dev libgl-dev libxkbcommon-dev
     libgtest-dev
     qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
     xvfb xauth x11-utils xdotool
