@@ -9,6 +9,9 @@ packages=(
     libgtest-dev
     qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
     xvfb xauth x11-utils xdotool
+    # The fuzz preset: clang with its libFuzzer and sanitizer runtimes, and the symbolizer that
+    # turns the sanitizers' addresses into file and line.
+    clang-14 libclang-rt-14-dev llvm-14
 )
 
 missing=()
