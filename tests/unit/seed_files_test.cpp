@@ -44,6 +44,8 @@ const SeedFile kSeedFiles[] = {
     {"cr-only.dat", kExampleRk7, kExampleRk6, kExampleMini},
     {"unterminated-quote.dat", kExampleRk7, kExampleRk6, kExampleMini},
     {"extra-fields.dat", kExampleRk7, kExampleRk6, kExampleMini},
+    // The example's fields fill the read limit exactly, the draw number unquoted, then the mark.
+    {"at-read-limit.dat", kExampleRk7, kExampleRk6, kExampleMini},
     {"unquoted.dat", Loaded{u"3"_s, u"37"_s, {u"1234"_s, u"1233"_s, u"1232"_s}},
      Loaded{u"3"_s, u"37"_s, {u"1234"_s, u" 1233"_s, u" 1232"_s}},
      Loaded{u"3"_s, u"4"_s, {u"8"_s, u"7"_s, u"6"_s}}},
