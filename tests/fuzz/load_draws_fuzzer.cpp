@@ -114,6 +114,22 @@ void checkRead(const GameProfile& game, const DrawRecordRead& read) {
            QString::number(read.fields.size()));
 }
 
+// The end-of-file mark is no content: a file read with or without it gives the same record, or
+// is refused both ways. A file whose content itself ends in the mark's byte has no such twin.
+void checkEndOfFileMarkChangesNothing(const GameProfile& game, QByteArrayView bytes,
+                                      const DrawRecordRead& read) {
+    constexpr char kEndOfFileMark = '\x1A';
+    const QByteArrayView content = bytes.endsWith(kEndOfFileMark) ? bytes.chopped(1) : bytes;
+    if (content.endsWith(kEndOfFileMark))
+        return;
+    const QByteArray twin = content.size() < bytes.size() ? content.toByteArray()
+                                                          : content.toByteArray() + kEndOfFileMark;
+    const DrawRecordRead twinRead = readFromDevice(twin, game.RecordFieldCount);
+    expect(twinRead.error.has_value() == read.error.has_value() && twinRead.fields == read.fields,
+           game, "the end-of-file mark changes nothing",
+           twinRead.error ? twinRead.error->reason : (read.error ? read.error->reason : QString()));
+}
+
 struct LoadWindow {
     explicit LoadWindow(const GameProfile& game) : fakes(game) {
         fakes.state.DataFolderPath = dataFile().folder.path() + QLatin1Char('/');
@@ -240,6 +256,7 @@ void loadInEveryGame(QByteArrayView bytes) {
     for (const GameProfile* game : kGames) {
         const DrawRecordRead read = readFromDevice(bytes, game->RecordFieldCount);
         checkRead(*game, read);
+        checkEndOfFileMarkChangesNothing(*game, bytes, read);
 
         LoadWindow window(*game);
         BUTTON9_ON(window.fakes.mainForm);
