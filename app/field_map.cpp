@@ -36,6 +36,7 @@ ControlSpec entryBox(const QString& name, int left, int top, int width, int limi
     spec.maxLength = limit;
     spec.fontName = FontName::Gothic;
     spec.fontSize = 20;
+    spec.textColour = kBlack;
     spec.tabStop = true;
     return spec;
 }

@@ -116,18 +116,21 @@ DrawRecordRead ReadDrawRecord(const QString& path, int fieldCount) {
 }
 
 DrawRecordRead ReadDrawRecord(QIODevice& device, const QString& path, int fieldCount) {
-    // One byte beyond the limit tells a file that ends within it from one that goes on.
-    std::optional<QByteArray> read = readAtMost(device, ReadLimit + 1);
+    // The end-of-file mark is no content, so it may stand just beyond the limit; one byte more
+    // tells a file that ends there from one that goes on.
+    std::optional<QByteArray> read = readAtMost(device, ReadLimit + 2);
     if (!read)
         return readFailure(path,
                            withDetail(QStringLiteral("読み込めません"), device.errorString()));
     QByteArray& bytes = *read;
 
-    const bool wholeFile = bytes.size() <= ReadLimit;
-    if (!wholeFile)
-        bytes.truncate(ReadLimit);
-    else if (bytes.endsWith(kEndOfFileMark))
+    bool wholeFile = bytes.size() <= ReadLimit + 1;
+    if (wholeFile && bytes.endsWith(kEndOfFileMark))
         bytes.chop(1);
+    if (bytes.size() > ReadLimit) {
+        wholeFile = false;
+        bytes.truncate(ReadLimit);
+    }
 
     const FieldScan scan = scanRecordFields(bytes, fieldCount, wholeFile);
     if (scan.end != FieldScanEnd::Complete)

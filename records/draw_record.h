@@ -42,8 +42,8 @@ QString DefaultRecordFileName(const GameProfile& profile, const QString& drawNum
 std::optional<RecordFileError> WriteDrawRecord(const QString& path, const DrawRecord& fields);
 
 // Reads `fieldCount` fields from the start of a data file by the tolerant reading rules
-// (record_fields.h). Only the first ReadLimit bytes are ever read: a file that holds no complete
-// record there is refused, however large it is.
+// (record_fields.h). Only the first ReadLimit bytes of content are ever looked at: a file that
+// holds no complete record there is refused, however large it is.
 DrawRecordRead ReadDrawRecord(const QString& path, int fieldCount);
 // The same from a device open for reading; `path` names it in an error.
 DrawRecordRead ReadDrawRecord(QIODevice& device, const QString& path, int fieldCount);

@@ -291,6 +291,22 @@ TEST_F(DrawRecordFile, DoesNotTakeAFieldCutByTheReadLimitAsComplete) {
     EXPECT_TRUE(ReadDrawRecord(path, 22).error.has_value());
 }
 
+// The end-of-file mark is no content: a file whose content fills the read limit and ends with the
+// last field, unquoted, has the whole record within the limit.
+TEST_F(DrawRecordFile, ReadsARecordThatFillsTheReadLimitUpToTheEndOfFileMark) {
+    const QByteArray head = kExampleBytes.left(kExampleBytes.indexOf("\"1234\""));
+    const QByteArray content = QByteArray(ReadLimit - head.size() - 4, ' ') + head + "1234";
+    ASSERT_EQ(content.size(), ReadLimit);
+    const QString path = writeFile(QStringLiteral("full.dat"), content + "\x1A");
+    const DrawRecordRead read = ReadDrawRecord(path, 22);
+    ASSERT_FALSE(read.error.has_value()) << read.error->reason.toStdString();
+    EXPECT_EQ(read.fields, kExampleRecord);
+
+    // One content byte more and the last field runs past the limit.
+    const QString over = writeFile(QStringLiteral("over.dat"), content + "5\x1A");
+    EXPECT_TRUE(ReadDrawRecord(over, 22).error.has_value());
+}
+
 TEST_F(DrawRecordFile, SurvivesBinaryBytes) {
     QByteArray bytes;
     for (int round = 0; round < 64; ++round)
@@ -326,7 +342,7 @@ TEST(DrawRecordDevice, TakesNoMoreThanTheReadLimitFromAnEndlessStream) {
     EndlessDigits digits;
     const DrawRecordRead read = ReadDrawRecord(digits, QStringLiteral("stream"), 22);
     EXPECT_TRUE(read.error.has_value());
-    EXPECT_LE(digits.taken, ReadLimit + 1);
+    EXPECT_LE(digits.taken, ReadLimit + 2);
 }
 
 class FailingDevice : public QIODevice {
