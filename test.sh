@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the normal build, then the whole suite again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds everything and runs every test: the normal build, the whole suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a minute of fuzzing of the data-file
+# loading.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-build-deps.sh
@@ -10,3 +11,4 @@ ctest --preset default
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+scripts/fuzz.sh

@@ -6,9 +6,11 @@ set -euo pipefail
 program=$1 caption=$2 x=$3 y=$4 sibling=$5
 source "$(dirname "$0")/virtual_screen.sh"
 
+# Waits until a window of that caption is shown, up to the given tenths of a second.
 wait_for_window() {
-    for _ in $(seq 300); do
-        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1) && [[ -n $id ]] && return 0
+    for _ in $(seq "${2:-300}"); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) &&
+            [[ -n $id ]] && return 0
         sleep 0.1
     done
     return 1
@@ -19,7 +21,14 @@ inside() {
     QT_QPA_PLATFORM=xcb "$program" &
     local pid=$!
     wait_for_window "$caption" || { echo "no window captioned '$caption'"; exit 1; }
-    xdotool mousemove --window "$id" "$x" "$y" click 1
+    local window=$id
+    # A click that arrives before the window takes input is lost; click again until the
+    # sibling shows, while this program still runs.
+    for _ in $(seq 10); do
+        xdotool mousemove --window "$window" "$x" "$y" click 1 2>/dev/null || true
+        wait_for_window "$sibling" 30 && break
+        kill -0 $pid 2>/dev/null || break
+    done
     wait_for_window "$sibling" || { echo "no sibling window captioned '$sibling'"; exit 1; }
     local sibling_pid
     sibling_pid=$(xdotool getwindowpid "$id")
