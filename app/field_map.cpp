@@ -67,6 +67,7 @@ ControlSpec hiddenBox(int number) {
 ControlSpec button(int number, QString caption, int left, int top, int width, int height) {
     ControlSpec spec;
     spec.name = buttonName(number);
+    spec.number = number;
     spec.kind = ControlKind::Button;
     spec.left = left;
     spec.top = top;

@@ -22,6 +22,7 @@ enum class TextAlign { Left, Right };
 // One control of the window, as it is created at start.
 struct ControlSpec {
     QString name;
+    int number = 0; // buttons only: 5 for BUTTON5, whose click runs BUTTON5_ON
     ControlKind kind = ControlKind::Edit;
     int left = 0, top = 0, width = 0, height = 0;
     QString caption;   // buttons only

@@ -72,7 +72,7 @@ void MainWindow::createControls() {
         if (spec.kind == ControlKind::Edit)
             createEdit(spec);
         else
-            createButton(spec, spec.name.mid(6).toInt());
+            createButton(spec);
     }
 }
 
@@ -95,7 +95,7 @@ void MainWindow::createEdit(const ControlSpec& spec) {
     controls.insert(spec.name, box);
 }
 
-void MainWindow::createButton(const ControlSpec& spec, int number) {
+void MainWindow::createButton(const ControlSpec& spec) {
     auto* button = new QPushButton(spec.caption, this);
     button->setObjectName(spec.name);
     button->setGeometry(spec.left, spec.top, spec.width, spec.height);
@@ -106,7 +106,7 @@ void MainWindow::createButton(const ControlSpec& spec, int number) {
     button->setPalette(colours);
     button->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     button->setAutoDefault(false);
-    const Handler handler = buttonHandler(number);
+    const Handler handler = buttonHandler(spec.number);
     connect(button, &QPushButton::clicked, this, [this, handler] { run(handler); });
     controls.insert(spec.name, button);
 }

@@ -56,7 +56,7 @@ protected:
 private:
     void createControls();
     void createEdit(const ControlSpec& spec);
-    void createButton(const ControlSpec& spec, int number);
+    void createButton(const ControlSpec& spec);
     QWidget* control(const QString& name) const;
     EntryBox* entryBox(const QString& name) const;
     bool handleCycleKey(EntryBox* box, QEvent* event);
