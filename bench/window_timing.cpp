@@ -45,10 +45,18 @@ void typeUnsortedDraws(MainWindow& window, const GameProfile& profile) {
     window.setText(drawNumberBoxOfRow(1), QStringLiteral("1234"));
 }
 
-double clickToRepaint(MainWindow& window, QPushButton* button) {
+// The window paints what is waiting for it, as the event loop would between two events.
+void paintWhatIsPending() {
+    QCoreApplication::sendPostedEvents();
+}
+
+// From a window on the screen, as the user sees it before the click, to a window on the screen
+// again: the handler and the repaint it causes.
+double clickToRepaint(QPushButton* button) {
+    paintWhatIsPending();
     return microsecondsOf([&] {
         QTest::mouseClick(button, Qt::LeftButton);
-        window.repaint();
+        paintWhatIsPending();
     });
 }
 
@@ -58,7 +66,7 @@ void timePredictions(MainWindow& window, const GameProfile& profile, int runs,
     std::vector<double> samples;
     for (int i = 0; i <= runs; ++i) {
         typeUnsortedDraws(window, profile);
-        const double took = clickToRepaint(window, predict);
+        const double took = clickToRepaint(predict);
         if (window.state().PredictionShown != 1)
             giveUp(profile, "a prediction failed");
         if (i == 0)
@@ -82,9 +90,10 @@ struct RecordDesk {
         FakeShell shell;
         dialogs.fileNames.push_back(file);
         MainForm form{profile, window, surface, dialogs, shell, state};
+        paintWhatIsPending();
         const double took = microsecondsOf([&] {
             handler(form);
-            window.repaint();
+            paintWhatIsPending();
         });
         if (!dialogs.messages.isEmpty())
             giveUp(profile, qPrintable(dialogs.messages.join(u'\n')));
