@@ -58,13 +58,15 @@ MainWindow::MainWindow(const GameProfile& profile, QWidget* parent)
     setObjectName(QStringLiteral("MAINFORM"));
     setWindowTitle(toQString(profile.caption));
     setWindowIcon(QIcon(toQString(profile.iconResource)));
-    setFont(windowFont(FontName::FixedSys, kWindowFontSize));
     QPalette background = palette();
     background.setColor(QPalette::Window, colourOf(kPalette[kBackgroundColour]));
     setPalette(background);
     setAutoFillBackground(true);
     resize(kOuterWidth, kOuterHeight);
     createControls();
+    // Every control has a font of its own. Set before them, the window's font would be the one
+    // each edit box first lays out its text in, loading a face that nothing shows.
+    setFont(windowFont(FontName::FixedSys, kWindowFontSize));
 }
 
 void MainWindow::createControls() {
