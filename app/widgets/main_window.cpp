@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -119,6 +120,7 @@ void MainWindow::start(const QString& programPath) {
     } catch (...) {
         fail();
     }
+    drawing.finishDrawing();
     update();
 }
 
@@ -186,6 +188,7 @@ void MainWindow::run(Handler handler) {
     } catch (...) {
         fail();
     }
+    drawing.finishDrawing();
     update();
 }
 
@@ -227,9 +230,11 @@ void MainWindow::restoreFocus() {
     MAINFORM_SETFOCUS(mainForm, cycle);
 }
 
-void MainWindow::paintEvent(QPaintEvent*) {
+void MainWindow::paintEvent(QPaintEvent* event) {
+    // A handler's message box can let the window paint while the handler is still drawing.
+    drawing.finishDrawing();
     QPainter painter(this);
-    painter.drawImage(0, 0, drawing.image());
+    painter.drawImage(event->rect(), drawing.image(), event->rect());
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
