@@ -8,6 +8,7 @@
 #include "palette.h"
 #include "profile_text.h"
 #include "startup.h"
+#include "window_icon.h"
 #include "window_text.h"
 
 #include <QClipboard>
@@ -58,7 +59,7 @@ MainWindow::MainWindow(const GameProfile& profile, QWidget* parent)
       shell(this), mainForm{profile, *this, drawing, dialogs, shell, programState}, cycle(profile) {
     setObjectName(QStringLiteral("MAINFORM"));
     setWindowTitle(toQString(profile.caption));
-    setWindowIcon(QIcon(toQString(profile.iconResource)));
+    setWindowIcon(loadWindowIcon(toQString(profile.iconResource)));
     QPalette background = palette();
     background.setColor(QPalette::Window, colourOf(kPalette[kBackgroundColour]));
     setPalette(background);
