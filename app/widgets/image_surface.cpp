@@ -21,7 +21,8 @@ ImageSurface::ImageSurface()
     // The base screen wipes up to pixel (648,466) inclusive, so the image is one pixel larger
     // than the client area it stands for.
     picture.fill(paletteColour(14));
-    drawingFont.setStyleStrategy(QFont::NoAntialias);
+    drawingFont.setStyleStrategy(
+        QFont::StyleStrategy(drawingFont.styleStrategy() | QFont::NoAntialias));
 }
 
 void ImageSurface::setFontName(const QString& name) {

@@ -123,3 +123,14 @@ TEST(ImageSurface, CopyTakenOnceDrawingIsFinishedKeepsItsPixels) {
 }
 
 } // namespace
+
+namespace {
+
+// The picture's text is drawn without smoothing, in the installed Japanese face alone.
+TEST(ImageSurface, DrawsTextUnsmoothedInOneFace) {
+    const QFont::StyleStrategy strategy = ImageSurface().font().styleStrategy();
+    EXPECT_TRUE(strategy & QFont::NoAntialias);
+    EXPECT_TRUE(strategy & QFont::NoFontMerging);
+}
+
+} // namespace
