@@ -11,6 +11,7 @@
 
 #include "child_run.h"
 #include "first_frame_report.h"
+#include "font_faces.h"
 #include "game_profiles.h"
 #include "median.h"
 #include "window_timing.h"
@@ -153,6 +154,7 @@ void printStartUps(const std::vector<StartUps>& all) {
 
 int runWindowMode(int argc, char** argv, const Options& options) {
     QApplication app(argc, argv);
+    installFontSubstitutes();
     const WindowFigures f =
         timeWindow(gameNamed(options.windowGame), options.clicks, options.windowFolder);
     std::printf("first prediction %.1f\nprediction %.1f\nsave %.1f\nload %.1f\nwrite %.1f\n"
