@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -102,9 +103,9 @@ void startOnce(const std::filesystem::path& folder, StartUps& into) {
     into.peakMiB.push_back(static_cast<double>(run.peakResidentKiB) / 1024.0);
 }
 
-// The programs take turns, each round starting with the next one, so that a burst of other work
-// on the machine falls on all of them alike. One untimed round first fills the file cache.
-// The bare window comes first.
+// The bare window first, then the programs. They take turns, each round starting with the next
+// one, so that a burst of other work on the machine falls on all of them alike. One untimed round
+// first fills the file cache.
 std::vector<StartUps> timeStartUps(const std::filesystem::path& folder, int rounds) {
     std::vector<StartUps> all{{kBare, {}, {}}};
     for (const GameProfile* game : kGames)
