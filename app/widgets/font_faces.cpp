@@ -3,6 +3,7 @@
 #include "field_map.h"
 
 #include <QFont>
+#include <QFontDatabase>
 
 namespace {
 
@@ -10,6 +11,12 @@ struct Substitute {
     const QString& name;
     const char* face;
 };
+
+// The Japanese face standing in for a Windows name is installed.
+bool substituteInstalled(const QString& name) {
+    const QStringList faces = QFont::substitutes(name);
+    return !faces.isEmpty() && QFontDatabase::hasFamily(faces.first());
+}
 
 } // namespace
 
@@ -30,5 +37,10 @@ QFont windowFont(const QString& name, int pixelHeight, bool bold) {
     QFont font(name);
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
+    // The Japanese faces hold every character the window shows. Told so, Qt does not look for
+    // fallback faces for each script of each font, which took a tenth of the programs' start.
+    // Without the face, Qt's merging still finds some face for the Japanese text.
+    if (substituteInstalled(name))
+        font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }

@@ -8,6 +8,7 @@
 #include "palette.h"
 #include "profile_text.h"
 #include "startup.h"
+#include "window_icon.h"
 #include "window_text.h"
 
 #include <QClipboard>
@@ -17,6 +18,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -57,14 +59,16 @@ MainWindow::MainWindow(const GameProfile& profile, QWidget* parent)
       shell(this), mainForm{profile, *this, drawing, dialogs, shell, programState}, cycle(profile) {
     setObjectName(QStringLiteral("MAINFORM"));
     setWindowTitle(toQString(profile.caption));
-    setWindowIcon(QIcon(toQString(profile.iconResource)));
-    setFont(windowFont(FontName::FixedSys, kWindowFontSize));
+    setWindowIcon(loadWindowIcon(toQString(profile.iconResource)));
     QPalette background = palette();
     background.setColor(QPalette::Window, colourOf(kPalette[kBackgroundColour]));
     setPalette(background);
     setAutoFillBackground(true);
     resize(kOuterWidth, kOuterHeight);
     createControls();
+    // Every control has a font of its own. Set before them, the window's font would be the one
+    // each edit box first lays out its text in, loading a face that nothing shows.
+    setFont(windowFont(FontName::FixedSys, kWindowFontSize));
 }
 
 void MainWindow::createControls() {
@@ -117,6 +121,7 @@ void MainWindow::start(const QString& programPath) {
     } catch (...) {
         fail();
     }
+    drawing.finishDrawing();
     update();
 }
 
@@ -184,6 +189,7 @@ void MainWindow::run(Handler handler) {
     } catch (...) {
         fail();
     }
+    drawing.finishDrawing();
     update();
 }
 
@@ -225,9 +231,11 @@ void MainWindow::restoreFocus() {
     MAINFORM_SETFOCUS(mainForm, cycle);
 }
 
-void MainWindow::paintEvent(QPaintEvent*) {
+void MainWindow::paintEvent(QPaintEvent* event) {
+    // A handler's message box can let the window paint while the handler is still drawing.
+    drawing.finishDrawing();
     QPainter painter(this);
-    painter.drawImage(0, 0, drawing.image());
+    painter.drawImage(event->rect(), drawing.image(), event->rect());
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

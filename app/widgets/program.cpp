@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "first_frame_report.h"
 #include "font_faces.h"
 #include "main_window.h"
 
@@ -57,6 +58,7 @@ int runProgram(const GameProfile& profile, int argc, char** argv) {
     app.window = &window;
     window.start(QCoreApplication::applicationFilePath());
     window.placeOnScreen();
+    reportFirstFrameIfAsked(window);
     window.show();
     return app.exec();
 }

@@ -1,0 +1,136 @@
+#include "field_map.h"
+#include "image_surface.h"
+#include "palette.h"
+
+#include <QImage>
+#include <functional>
+#include <gtest/gtest.h>
+#include <ostream>
+
+namespace {
+
+const QColor kLightGrey(192, 192, 192);
+const QColor kRed(255, 0, 0);
+const QColor kWhite(255, 255, 255);
+
+// An image surface that ends its painter after every call, as if each call opened its own.
+class CallByCallSurface : public Surface {
+public:
+    void setFontName(const QString& name) override { inner.setFontName(name); }
+    void setFontSize(int pixelHeight) override { inner.setFontSize(pixelHeight); }
+    void setBold(bool bold) override { inner.setBold(bold); }
+    void fillBox(Box box, int colour) override {
+        inner.fillBox(box, colour);
+        inner.finishDrawing();
+    }
+    void drawLine(Point from, Point to, int colour) override {
+        inner.drawLine(from, to, colour);
+        inner.finishDrawing();
+    }
+    void drawText(Point topLeft, const QString& text, int colour) override {
+        inner.drawText(topLeft, text, colour);
+        inner.finishDrawing();
+    }
+
+    ImageSurface inner;
+};
+
+// The calls of a drawing routine, in order.
+struct DrawingCase {
+    const char* name;
+    std::function<void(Surface&)> draw;
+};
+
+void PrintTo(const DrawingCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class KeptPainter : public testing::TestWithParam<DrawingCase> {};
+
+// With one painter open across the calls, the font, pen and colour of one call must neither
+// leak into the next nor a change of font be missed.
+TEST_P(KeptPainter, DrawsWhatAPainterPerCallDraws) {
+    ImageSurface kept;
+    GetParam().draw(kept);
+    kept.finishDrawing();
+    CallByCallSurface callByCall;
+    GetParam().draw(callByCall);
+
+    EXPECT_NE(kept.image(), ImageSurface().image()) << "the case draws nothing";
+    EXPECT_EQ(kept.image(), callByCall.inner.image());
+}
+
+const QString kLabel = QStringLiteral("本数字 12");
+
+INSTANTIATE_TEST_SUITE_P(
+    Calls, KeptPainter,
+    testing::Values(DrawingCase{"SizeChangedBetweenTexts",
+                                [](Surface& s) {
+                                    s.setFontSize(14);
+                                    s.drawText({10, 10}, kLabel, Colour::Black);
+                                    s.setFontSize(18);
+                                    s.drawText({10, 40}, kLabel, Colour::Black);
+                                }},
+                    DrawingCase{"BoldChangedBetweenTexts",
+                                [](Surface& s) {
+                                    s.setBold(true);
+                                    s.drawText({10, 10}, kLabel, Colour::Blue);
+                                    s.setBold(false);
+                                    s.drawText({10, 40}, kLabel, Colour::Blue);
+                                }},
+                    DrawingCase{"FaceChangedBetweenTexts",
+                                [](Surface& s) {
+                                    s.setFontName(FontName::Gothic);
+                                    s.drawText({10, 10}, kLabel, Colour::Black);
+                                    s.setFontName(FontName::Mincho);
+                                    s.drawText({10, 40}, kLabel, Colour::Black);
+                                }},
+                    DrawingCase{"ColoursOfTextsLinesAndBoxes",
+                                [](Surface& s) {
+                                    s.drawText({10, 10}, kLabel, Colour::Red);
+                                    s.drawLine({10, 35}, {120, 35}, Colour::Blue);
+                                    s.drawText({10, 40}, kLabel, Colour::DarkGreen);
+                                    s.fillBox({5, 60, 60, 90}, Colour::White);
+                                    s.drawText({10, 62}, kLabel, Colour::Black);
+                                    s.drawLine({5, 95}, {5, 120}, Colour::Red);
+                                }},
+                    DrawingCase{"TextAfterAWipe",
+                                [](Surface& s) {
+                                    s.fillBox({0, 0, 648, 466}, Colour::LightGrey);
+                                    s.fillBox({20, 20, 200, 60}, Colour::White);
+                                    s.drawText({24, 24}, kLabel, Colour::Black);
+                                }}),
+    [](const testing::TestParamInfo<DrawingCase>& info) { return std::string(info.param.name); });
+
+TEST(ImageSurface, PictureIsCompleteWhileThePainterIsOpen) {
+    ImageSurface surface;
+    surface.fillBox({10, 10, 20, 20}, Colour::Red);
+    const QImage& picture = surface.image();
+    EXPECT_EQ(picture.pixelColor(10, 10), kRed);
+    EXPECT_EQ(picture.pixelColor(20, 20), kRed) << "the corner is part of the box";
+    EXPECT_EQ(picture.pixelColor(21, 21), kLightGrey);
+}
+
+TEST(ImageSurface, CopyTakenOnceDrawingIsFinishedKeepsItsPixels) {
+    ImageSurface surface;
+    surface.fillBox({10, 10, 20, 20}, Colour::Red);
+    surface.finishDrawing();
+    const QImage copy = surface.image();
+    surface.fillBox({10, 10, 20, 20}, Colour::White);
+    surface.finishDrawing();
+    EXPECT_EQ(copy.pixelColor(15, 15), kRed);
+    EXPECT_EQ(surface.image().pixelColor(15, 15), kWhite);
+}
+
+} // namespace
+
+namespace {
+
+// The picture's text is drawn without smoothing, in the installed Japanese face alone.
+TEST(ImageSurface, DrawsTextUnsmoothedInOneFace) {
+    const QFont::StyleStrategy strategy = ImageSurface().font().styleStrategy();
+    EXPECT_TRUE(strategy & QFont::NoAntialias);
+    EXPECT_TRUE(strategy & QFont::NoFontMerging);
+}
+
+} // namespace
