@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6core5compat6-dev libgl-dev libxkbcommon-dev
     libgtest-dev
     qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
-    xvfb xauth x11-utils xdotool
+    xvfb xauth x11-utils xdotool xclip
 )
 
 missing=()
