@@ -13,6 +13,7 @@
 #   folder_as_load_file  load a file that a folder replaces between the file dialog and the reading
 #   huge_file            load a 100 MB file: quickly refused, having read only its start
 #   random_bytes         load a file of random bytes
+#   named_pipe           load a named pipe that nothing writes to: refused, without waiting
 #
 # The program runs from a copy in a private folder, with its data folder beside it. As root, it
 # runs as the user nobody, so that read-only files and folders really are read-only to it.
@@ -407,6 +408,19 @@ random_bytes() {
     expect_folder_state "$before"
 }
 
+named_pipe() {
+    mkfifo "$target"
+    hand_over_to_program_user
+    start_program
+    fill_boxes
+    local before
+    before=$(folder_state "$data")
+    choose_in_dialog "$kLoadDialogCaption" "$target" "${kLoadButton[@]}"
+    xdotool key Return
+    expect_error_message
+    expect_folder_state "$before"
+}
+
 # --- Running ------------------------------------------------------------------------------
 
 clean_up() {
@@ -419,7 +433,7 @@ clean_up() {
 inside() {
     case $case_name in
     read_only_folder | read_only_file | folder_as_save_file | vanished_file | \
-        folder_as_load_file | huge_file | random_bytes) ;;
+        folder_as_load_file | huge_file | random_bytes | named_pipe) ;;
     *) fail "unknown case $case_name" ;;
     esac
     trap clean_up EXIT
