@@ -16,7 +16,8 @@
 #   named_pipe           load a named pipe that nothing writes to: refused, without waiting
 #
 # The program runs from a copy in a private folder, with its data folder beside it. As root, it
-# runs as the user nobody, so that read-only files and folders really are read-only to it.
+# runs as the user nobody, so that read-only files and folders really are read-only to it; the
+# copies keep it clear of the build folder, which nobody may not be allowed to enter.
 set -euo pipefail
 case_name=$1 program=$2 caption=$3 replace_library=$4
 
@@ -210,6 +211,8 @@ make_work_folder() {
     mkdir -p "$data" "$work/home" "$work/runtime"
     chmod 700 "$work/runtime"
     cp "$program" "$bin/"
+    cp "$replace_library" "$work/"
+    replace_library=$work/${replace_library##*/}
     record_file "$data/${file_prefix}1230kai.dat" "$kOlderRecord"
     target=$data/${file_prefix}${kDrawNumbers[0]}kai.dat
     if [[ -n ${XAUTHORITY:-} ]]; then
