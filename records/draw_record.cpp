@@ -6,6 +6,7 @@
 #include "shift_jis.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -39,6 +40,13 @@ QString recordLine(const DrawRecord& fields) {
     for (const QString& field : fields)
         quoted << QChar(kFieldQuote) + field + QChar(kFieldQuote);
     return quoted.join(QChar(kFieldSeparator)) + kLineEnd;
+}
+
+// Opening a named pipe waits until something writes to it, which may be never; folders and
+// devices hold no record either. A missing path is left for opening to report.
+bool isSomethingButAFile(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
 }
 
 DrawRecordRead readFailure(const QString& path, const QString& reason) {
@@ -108,6 +116,9 @@ std::optional<RecordFileError> WriteDrawRecord(const QString& path, const DrawRe
 }
 
 DrawRecordRead ReadDrawRecord(const QString& path, int fieldCount) {
+    if (isSomethingButAFile(path))
+        return readFailure(
+            path, QStringLiteral("通常のファイルではありません（フォルダー、パイプ、装置など）"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return readFailure(path,

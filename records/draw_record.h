@@ -43,7 +43,8 @@ std::optional<RecordFileError> WriteDrawRecord(const QString& path, const DrawRe
 
 // Reads `fieldCount` fields from the start of a data file by the tolerant reading rules
 // (record_fields.h). Only the first ReadLimit bytes of content are ever looked at: a file that
-// holds no complete record there is refused, however large it is.
+// holds no complete record there is refused, however large it is. A path that is not a plain
+// file (a folder, a named pipe, a device) is refused without being opened.
 DrawRecordRead ReadDrawRecord(const QString& path, int fieldCount);
 // The same from a device open for reading; `path` names it in an error.
 DrawRecordRead ReadDrawRecord(QIODevice& device, const QString& path, int fieldCount);

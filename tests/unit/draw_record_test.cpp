@@ -6,7 +6,12 @@
 
 #include <QFileInfo>
 #include <QIODevice>
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -222,6 +227,34 @@ TEST_F(DrawRecordFile, FailsOnAMissingFile) {
 TEST_F(DrawRecordFile, FailsOnAFolder) {
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder.dat")));
     EXPECT_TRUE(ReadDrawRecord(pathOf(QStringLiteral("folder.dat")), 22).error.has_value());
+}
+
+// Opening a named pipe for reading waits until something opens it for writing. A stand-by
+// writer does so after a while, so that a read that does wait still ends and is caught.
+TEST_F(DrawRecordFile, RefusesANamedPipeWithoutWaitingForAWriter) {
+    using namespace std::chrono_literals;
+    const QString path = pathOf(QStringLiteral("pipe.dat"));
+    const QByteArray nativePath = QFile::encodeName(path);
+    ASSERT_EQ(mkfifo(nativePath.constData(), 0600), 0);
+    std::atomic<bool> readEnded = false;
+    std::thread standByWriter([&] {
+        const auto giveUp = std::chrono::steady_clock::now() + 2s;
+        while (!readEnded && std::chrono::steady_clock::now() < giveUp)
+            std::this_thread::sleep_for(10ms);
+        if (const int fd = open(nativePath.constData(), O_WRONLY | O_NONBLOCK); fd >= 0)
+            close(fd);
+    });
+
+    const auto started = std::chrono::steady_clock::now();
+    const DrawRecordRead read = ReadDrawRecord(path, 22);
+    const auto took = std::chrono::steady_clock::now() - started;
+    readEnded = true;
+    standByWriter.join();
+
+    ASSERT_TRUE(read.error.has_value());
+    EXPECT_EQ(read.error->path, path);
+    EXPECT_LT(took, 1s);
+    EXPECT_TRUE(QFileInfo(path).exists());
 }
 
 TEST_F(DrawRecordFile, FailsOnAMiniGameFileReadForTwentyTwoFields) {

@@ -1,0 +1,452 @@
+#!/usr/bin/env bash
+# End-to-end: saving and loading that fail, in a built program driven through its own window and
+# file dialogs on a virtual X screen. In every case the program must tell the user in a message
+# box captioned "エラー発生", keep running with its window, leave the entered draws as they were
+# and leave the files on disk as they were.
+#
+# usage: file_failures.sh CASE PROGRAM CAPTION REPLACE_ON_OPEN_LIBRARY
+# CASE is one of:
+#   read_only_folder     save a new file into a data folder that cannot be written
+#   read_only_file       save over an existing file that cannot be written
+#   folder_as_save_file  save over a file that a folder replaced while the overwrite question was up
+#   vanished_file        load a file that is removed between the file dialog and the reading
+#   folder_as_load_file  load a file that a folder replaces between the file dialog and the reading
+#   huge_file            load a 100 MB file: quickly refused, having read only its start
+#   random_bytes         load a file of random bytes
+#   named_pipe           load a named pipe that nothing writes to: refused, without waiting
+#
+# The program runs from a copy in a private folder, with its data folder beside it. As root, it
+# runs as the user nobody, so that read-only files and folders really are read-only to it; the
+# copies keep it clear of the build folder, which nobody may not be allowed to enter.
+set -euo pipefail
+case_name=$1 program=$2 caption=$3 replace_library=$4
+
+readonly kTimeout=30 # seconds one step may take on a loaded machine
+readonly kErrorCaption="エラー発生"
+readonly kSaveDialogCaption="保存"
+readonly kLoadDialogCaption="データー選択"
+
+# Client coordinates of the window's controls.
+readonly kSaveButton=(588 234)
+readonly kLoadButton=(588 198)
+readonly kEmptySurface=(30 250)
+readonly kRowCentre=(49 85 121)
+readonly kNumberColumnCentre=192 # first number box
+readonly kNumberColumnStep=48
+readonly kDrawNumberCentre=48
+
+# The draws typed into the window: the most recent first, each as long as the longest row.
+readonly kDraws=("3 7 12 18 25 31 36" "1 9 15 22 27 33 35" "4 8 11 19 24 30 37")
+readonly kDrawNumbers=(1234 1233 1232)
+# An older record that lies in the data folder throughout.
+readonly kOlderRecord='"2","5","13","20","26","32","34","6","10","16","21","28","29","36","1","3","9","14","17","23","35","1230"'
+
+readonly kHugeFileSize=100M
+readonly kHugeFileReadLimit=$((4 * 1024 * 1024)) # bytes the program may read meanwhile
+readonly kHugeFileSeconds=5
+readonly kRandomFileBlocks=128 # of 32 bytes
+
+say() { printf '%s\n' "$*"; }
+fail() {
+    say "FAIL ($case_name in $app_name): $*" >&2
+    say "windows on the screen:" >&2
+    xwininfo -root -tree 2>/dev/null | grep -F '"' | grep -vF 'has no name' >&2 || true
+    exit 1
+}
+
+# --- The game's layout --------------------------------------------------------------------
+
+app_name=$(basename "$program")
+case $app_name in
+RK7KLVN) main_count=7 bonus_count=0 data_folder_name=rkk7data file_prefix=7R ;;
+RK6KLVN) main_count=6 bonus_count=1 data_folder_name=rkk6data file_prefix=6R bonus_centre=488 ;;
+MiniKLVN) main_count=5 bonus_count=0 data_folder_name=rkk7data file_prefix=MR ;;
+*) fail "unknown program $program" ;;
+esac
+row_size=$((main_count + bonus_count))
+
+box_centre_x() {
+    local k=$1
+    if ((k > main_count)); then
+        echo "$bonus_centre"
+    else
+        echo $((kNumberColumnCentre + kNumberColumnStep * (k - 1)))
+    fi
+}
+
+# Row 1 as the window's text shows it: the main numbers, then the bonus after "+".
+expected_first_row() {
+    local numbers
+    read -ra numbers <<<"${kDraws[0]}"
+    local line="１回前抽選 第${kDrawNumbers[0]}回: ${numbers[*]:0:main_count}"
+    ((bonus_count == 0)) || line+=" + ${numbers[*]:main_count:bonus_count}"
+    echo "$line"
+}
+
+# --- Waiting ------------------------------------------------------------------------------
+
+program_running() { kill -0 "$pid" 2>/dev/null; }
+
+# Runs the command until it succeeds; fails after kTimeout seconds or when the program ends.
+wait_until() {
+    local what=$1
+    shift
+    local deadline=$((SECONDS + kTimeout))
+    until "$@"; do
+        program_running || fail "the program ended while waiting for $what"
+        ((SECONDS < deadline)) || fail "no $what after $kTimeout s"
+        sleep 0.05
+    done
+}
+
+# --- Windows ------------------------------------------------------------------------------
+
+visible_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
+
+# Sets `found` to a visible window with the caption, other than the one given.
+window_found() {
+    local caption=$1 other=${2:-none}
+    found=$(visible_windows "$caption" | grep -vxF "$other" | head -n 1)
+    [[ -n $found ]]
+}
+no_window() { [[ -z $(visible_windows "$1") ]]; }
+
+# The window's popup menus have no caption; they are the program's other visible windows.
+open_menus() {
+    xdotool search --onlyvisible --class "^$app_name\$" 2>/dev/null | grep -cvxF "$main_window" || true
+}
+menus_open_at_least() { (($(open_menus) >= $1)); }
+menus_closed() { (($(open_menus) == 0)); }
+
+wait_for_window() {
+    wait_until "window captioned '$1'" window_found "$@"
+}
+
+# Without a window manager the keys go to the window under the pointer.
+keys_to() {
+    local window=$1
+    shift
+    xdotool mousemove --window "$window" 10 10 key "$@"
+}
+
+click_at() { xdotool mousemove --window "$main_window" "$1" "$2" click 1; }
+
+# --- The window's text, through its copy menu and the clipboard ---------------------------
+
+readonly kClipboardMark="(nothing copied yet)"
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+clipboard_holds_mark() { [[ $(clipboard) == "$kClipboardMark" ]]; }
+clipboard_replaced() {
+    local text
+    text=$(clipboard) && [[ -n $text && $text != "$kClipboardMark" ]]
+}
+
+# Sets `window_text` to the text that the window's "コピー(&Y)" → "テキスト(&T)" copies.
+copy_window_text() {
+    xclip -quiet -selection clipboard -i <<<"$kClipboardMark" >/dev/null 2>&1 &
+    mark_holder=$!
+    wait_until "mark on the clipboard" clipboard_holds_mark
+    xdotool mousemove --window "$main_window" "${kEmptySurface[@]}" click 3
+    wait_until "context menu" menus_open_at_least 1
+    xdotool key y
+    wait_until "copy submenu" menus_open_at_least 2
+    xdotool key t
+    wait_until "closing of the menus" menus_closed
+    wait_until "window text on the clipboard" clipboard_replaced
+    window_text=$(clipboard)
+    kill "$mark_holder" 2>/dev/null || true
+    wait "$mark_holder" 2>/dev/null || true
+    mark_holder=
+}
+
+# --- The files ----------------------------------------------------------------------------
+
+# One line per entry of the folder: name, type, size, mode, owner; then a checksum per file.
+folder_state() {
+    (
+        cd "$1"
+        find . -mindepth 1 -printf '%p %y %s %m %u\n' | sort
+        find . -type f -exec cksum {} + | sort
+    )
+}
+
+record_file() { printf '%s\r\n\x1a' "$2" >"$1"; }
+
+# Bytes that look random and are the same on every run: the hashes of numbered blocks.
+pseudo_random_bytes() {
+    local blocks i
+    blocks=$(mktemp -d)
+    for ((i = 0; i < kRandomFileBlocks; i++)); do
+        printf 'block %d' "$i" >"$blocks/$i"
+    done
+    local hashes
+    hashes=$(cd "$blocks" && sha256sum $(seq 0 $((kRandomFileBlocks - 1))) | cut -d' ' -f1)
+    rm -r "$blocks"
+    printf '%b' "$(tr -d '\n' <<<"$hashes" | sed 's/../\\x&/g')"
+}
+
+bytes_read() { sed -n 's/^rchar: //p' "/proc/$pid/io"; }
+milliseconds() { echo $(($(date +%s%N) / 1000000)); }
+
+# --- The program --------------------------------------------------------------------------
+
+# As root, the program runs as nobody; the command to put in front of it for that.
+program_user_command() {
+    program_user=()
+    if ((EUID == 0)); then
+        id nobody >/dev/null 2>&1 || fail "there is no user nobody to run the program as"
+        program_user=(setpriv --reuid="$(id -u nobody)" --regid="$(id -g nobody)" --clear-groups --)
+    fi
+}
+
+# As root the folder goes under /tmp, where nobody can reach it whatever TMPDIR says.
+make_work_folder() {
+    local parent=${TMPDIR:-/tmp}
+    ((EUID != 0)) || parent=/tmp
+    work=$(mktemp -d "$parent/file-failures.XXXXXX")
+    work=$(cd "$work" && pwd -P)
+    chmod 755 "$work"
+    bin=$work/bin
+    data=$bin/$data_folder_name
+    mkdir -p "$data" "$work/home" "$work/runtime"
+    chmod 700 "$work/runtime"
+    cp "$program" "$bin/"
+    cp "$replace_library" "$work/"
+    replace_library=$work/${replace_library##*/}
+    record_file "$data/${file_prefix}1230kai.dat" "$kOlderRecord"
+    target=$data/${file_prefix}${kDrawNumbers[0]}kai.dat
+    if [[ -n ${XAUTHORITY:-} ]]; then
+        cp "$XAUTHORITY" "$work/Xauthority"
+    fi
+}
+
+hand_over_to_program_user() {
+    ((EUID != 0)) || chown -R nobody: "$work"
+}
+
+start_program() {
+    local environment=(HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
+        XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "$@")
+    [[ ! -e $work/Xauthority ]] || environment+=(XAUTHORITY="$work/Xauthority")
+    cd "$work"
+    program_user_command
+    # Started directly, without a function or subshell between, so that $! is the program.
+    "${program_user[@]}" env "${environment[@]}" "$bin/$app_name" &
+    pid=$!
+    wait_for_window "$caption"
+    main_window=$found
+}
+
+fill_boxes() {
+    local row k numbers
+    for row in 1 2 3; do
+        read -ra numbers <<<"${kDraws[row - 1]}"
+        for ((k = 1; k <= row_size; k++)); do
+            click_at "$(box_centre_x "$k")" "${kRowCentre[row - 1]}"
+            xdotool type --delay 2 "${numbers[k - 1]}"
+        done
+        click_at "$kDrawNumberCentre" "${kRowCentre[row - 1]}"
+        xdotool type --delay 2 "${kDrawNumbers[row - 1]}"
+    done
+    copy_window_text
+    entered_text=$window_text
+    grep -qxF "$(expected_first_row)" <<<"$entered_text" ||
+        fail "the typed draws did not reach the boxes; the window shows:"$'\n'"$entered_text"
+}
+
+# Opens the file dialog with the button at x, y and types the path into its file-name field.
+choose_in_dialog() {
+    local dialog_caption=$1 path=$2 x=$3 y=$4
+    click_at "$x" "$y"
+    wait_for_window "$dialog_caption"
+    file_dialog=$found
+    keys_to "$file_dialog" ctrl+a
+    xdotool type --delay 2 "$path"
+}
+
+answer_overwrite_question_yes() {
+    wait_for_window "$kSaveDialogCaption" "$file_dialog"
+    keys_to "$found" alt+y
+}
+
+# The message must come, and once it is closed the window must still be there, unchanged.
+expect_error_message() {
+    wait_for_window "$kErrorCaption"
+    local box=$found
+    window_found "$caption" || fail "the window went away while the message was up"
+    if ! no_window "$kSaveDialogCaption" || ! no_window "$kLoadDialogCaption"; then
+        fail "a file dialog is still up beside the message"
+    fi
+    keys_to "$box" Return
+    wait_until "closing of the message" no_window "$kErrorCaption"
+    copy_window_text
+    [[ $window_text == "$entered_text" ]] ||
+        fail "the boxes changed; before:"$'\n'"$entered_text"$'\n'"after:"$'\n'"$window_text"
+    window_found "$caption" || fail "the window is gone after the message"
+    program_running || fail "the program ended after the message"
+}
+
+# The data folder as it was, but for the named entry where one is given.
+expect_folder_state() {
+    local before=$1 except=${2:-}
+    local now
+    now=$(folder_state "$data")
+    if [[ -n $except ]]; then
+        before=$(grep -vF "$except" <<<"$before")
+        now=$(grep -vF "$except" <<<"$now")
+    fi
+    [[ $now == "$before" ]] || fail "the data folder changed; before:"$'\n'"$before"$'\n'"after:"$'\n'"$now"
+}
+
+# --- The cases ----------------------------------------------------------------------------
+
+read_only_folder() {
+    hand_over_to_program_user
+    chmod a-w "$data"
+    start_program
+    fill_boxes
+    local before
+    before=$(folder_state "$data")
+    choose_in_dialog "$kSaveDialogCaption" "$target" "${kSaveButton[@]}"
+    xdotool key Return
+    expect_error_message
+    expect_folder_state "$before"
+    [[ ! -e $target ]] || fail "$target was written"
+}
+
+read_only_file() {
+    record_file "$target" "$kOlderRecord"
+    cp "$target" "$work/old"
+    hand_over_to_program_user
+    chmod a-w "$target"
+    start_program
+    fill_boxes
+    local before
+    before=$(folder_state "$data")
+    choose_in_dialog "$kSaveDialogCaption" "$target" "${kSaveButton[@]}"
+    xdotool key Return
+    answer_overwrite_question_yes
+    expect_error_message
+    cmp "$work/old" "$target" || fail "the read-only file changed"
+    expect_folder_state "$before"
+}
+
+folder_as_save_file() {
+    record_file "$target" "$kOlderRecord"
+    hand_over_to_program_user
+    start_program
+    fill_boxes
+    choose_in_dialog "$kSaveDialogCaption" "$target" "${kSaveButton[@]}"
+    xdotool key Return
+    wait_for_window "$kSaveDialogCaption" "$file_dialog"
+    rm "$target"
+    mkdir "$target"
+    record_file "$target/kept.dat" "$kOlderRecord"
+    hand_over_to_program_user
+    local before
+    before=$(folder_state "$data")
+    answer_overwrite_question_yes
+    expect_error_message
+    expect_folder_state "$before"
+}
+
+# The file holds a record that would load: only its going away can make the load fail.
+load_replaced_file() {
+    record_file "$target" "$kOlderRecord"
+    hand_over_to_program_user
+    local before
+    before=$(folder_state "$data")
+    start_program LD_PRELOAD="$replace_library" KELVANE_REPLACE_ON_OPEN="$target" \
+        KELVANE_REPLACE_WITH="$1" \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
+    fill_boxes
+    choose_in_dialog "$kLoadDialogCaption" "$target" "${kLoadButton[@]}"
+    xdotool key Return
+    expect_error_message
+    expect_folder_state "$before" "${target##*/}"
+}
+
+vanished_file() {
+    load_replaced_file nothing
+    [[ ! -e $target ]] || fail "$target was never taken away: the program did not open it"
+}
+
+folder_as_load_file() {
+    load_replaced_file folder
+    [[ -d $target ]] || fail "no folder took the place of $target: the program did not open it"
+}
+
+huge_file() {
+    printf '"' >"$target"
+    truncate -s "$kHugeFileSize" "$target"
+    hand_over_to_program_user
+    start_program
+    fill_boxes
+    local before
+    before=$(folder_state "$data")
+    choose_in_dialog "$kLoadDialogCaption" "$target" "${kLoadButton[@]}"
+    local read_before started
+    read_before=$(bytes_read)
+    started=$(milliseconds)
+    xdotool key Return
+    wait_for_window "$kErrorCaption"
+    local took=$(($(milliseconds) - started)) read=$(($(bytes_read) - read_before))
+    say "refused after $took ms, having read $read bytes"
+    ((took < kHugeFileSeconds * 1000)) || fail "the refusal took $took ms"
+    ((read < kHugeFileReadLimit)) || fail "the program read $read bytes meanwhile"
+    expect_error_message
+    expect_folder_state "$before"
+}
+
+random_bytes() {
+    pseudo_random_bytes >"$target"
+    hand_over_to_program_user
+    start_program
+    fill_boxes
+    local before
+    before=$(folder_state "$data")
+    choose_in_dialog "$kLoadDialogCaption" "$target" "${kLoadButton[@]}"
+    xdotool key Return
+    expect_error_message
+    expect_folder_state "$before"
+}
+
+named_pipe() {
+    mkfifo "$target"
+    hand_over_to_program_user
+    start_program
+    fill_boxes
+    local before
+    before=$(folder_state "$data")
+    choose_in_dialog "$kLoadDialogCaption" "$target" "${kLoadButton[@]}"
+    xdotool key Return
+    expect_error_message
+    expect_folder_state "$before"
+}
+
+# --- Running ------------------------------------------------------------------------------
+
+clean_up() {
+    [[ -z ${pid:-} ]] || kill "$pid" 2>/dev/null || true
+    [[ -z ${mark_holder:-} ]] || kill "$mark_holder" 2>/dev/null || true
+    wait 2>/dev/null || true
+    [[ -z ${work:-} ]] || { chmod -R u+w "$work" && rm -rf "$work"; }
+}
+
+inside() {
+    case $case_name in
+    read_only_folder | read_only_file | folder_as_save_file | vanished_file | \
+        folder_as_load_file | huge_file | random_bytes | named_pipe) ;;
+    *) fail "unknown case $case_name" ;;
+    esac
+    trap clean_up EXIT
+    make_work_folder
+    "$case_name"
+    say "$case_name: the program told of the failure and kept its window, its boxes and the files"
+}
+
+if [[ ${FILE_FAILURES_ON_XVFB:-} == 1 ]]; then
+    inside
+    exit 0
+fi
+FILE_FAILURES_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
