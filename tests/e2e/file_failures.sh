@@ -429,6 +429,7 @@ named_pipe() {
 clean_up() {
     [[ -z ${pid:-} ]] || kill "$pid" 2>/dev/null || true
     [[ -z ${mark_holder:-} ]] || kill "$mark_holder" 2>/dev/null || true
+    stop_virtual_screen
     wait 2>/dev/null || true
     [[ -z ${work:-} ]] || { chmod -R u+w "$work" && rm -rf "$work"; }
 }
@@ -445,8 +446,6 @@ inside() {
     say "$case_name: the program told of the failure and kept its window, its boxes and the files"
 }
 
-if [[ ${FILE_FAILURES_ON_XVFB:-} == 1 ]]; then
-    inside
-    exit 0
-fi
-FILE_FAILURES_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+source "$(dirname "$0")/virtual_screen.sh"
+start_virtual_screen
+inside
