@@ -398,8 +398,8 @@ huge_file() {
     expect_folder_state "$before"
 }
 
-random_bytes() {
-    pseudo_random_bytes >"$target"
+# Loads the prepared target: the program must refuse it and leave everything as it was.
+load_refused() {
     hand_over_to_program_user
     start_program
     fill_boxes
@@ -411,17 +411,14 @@ random_bytes() {
     expect_folder_state "$before"
 }
 
+random_bytes() {
+    pseudo_random_bytes >"$target"
+    load_refused
+}
+
 named_pipe() {
     mkfifo "$target"
-    hand_over_to_program_user
-    start_program
-    fill_boxes
-    local before
-    before=$(folder_state "$data")
-    choose_in_dialog "$kLoadDialogCaption" "$target" "${kLoadButton[@]}"
-    xdotool key Return
-    expect_error_message
-    expect_folder_state "$before"
+    load_refused
 }
 
 # --- Running ------------------------------------------------------------------------------
