@@ -9,7 +9,7 @@ source "$(dirname "$0")/virtual_screen.sh"
 inside() {
     local program=$1 caption=$2
     QT_QPA_PLATFORM=xcb "$program" &
-    local pid=$!
+    pid=$! # global: the exit trap reads it after this function has returned
     trap 'kill $pid 2>/dev/null || true; stop_virtual_screen' EXIT
     local size=none
     # A loaded machine may take a while to bring the program up.

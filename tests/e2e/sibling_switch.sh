@@ -6,11 +6,13 @@ set -euo pipefail
 program=$1 caption=$2 x=$3 y=$4 sibling=$5
 source "$(dirname "$0")/virtual_screen.sh"
 
-# Waits until a window of that caption is shown, up to the given tenths of a second.
+# Waits until a window of that caption is shown, up to the given tenths of a second, and gives
+# up early when the process that should show it (the optional third argument) has ended.
 wait_for_window() {
     for _ in $(seq "${2:-300}"); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) &&
             [[ -n $id ]] && return 0
+        [[ -z ${3:-} ]] || kill -0 "$3" 2>/dev/null || return 1
         sleep 0.1
     done
     return 1
@@ -20,7 +22,7 @@ inside() {
     trap stop_virtual_screen EXIT
     QT_QPA_PLATFORM=xcb "$program" &
     local pid=$!
-    wait_for_window "$caption" || { echo "no window captioned '$caption'"; exit 1; }
+    wait_for_window "$caption" 300 $pid || { echo "no window captioned '$caption'"; exit 1; }
     local window=$id
     # A click that arrives before the window takes input is lost; click again until the
     # sibling shows, while this program still runs.
@@ -30,7 +32,7 @@ inside() {
         kill -0 $pid 2>/dev/null || break
     done
     wait_for_window "$sibling" || { echo "no sibling window captioned '$sibling'"; exit 1; }
-    local sibling_pid
+    # global: the exit trap reads it after this function has returned
     sibling_pid=$(xdotool getwindowpid "$id")
     trap 'kill $sibling_pid 2>/dev/null || true; stop_virtual_screen' EXIT
     for _ in $(seq 100); do
