@@ -15,6 +15,22 @@ bool isLeadingBlank(QChar c) {
     return c == u' ' || c == kFullWidthBlank;
 }
 
+qsizetype skipLeadingBlanks(QStringView text) {
+    qsizetype i = 0;
+    while (i < text.size() && isLeadingBlank(text[i]))
+        ++i;
+    return i;
+}
+
+double decimalDigitsFrom(QStringView text, qsizetype i) {
+    double value = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        if (value < kValueCeiling)
+            value = value * 10 + (text[i].unicode() - u'0');
+    }
+    return value;
+}
+
 } // namespace
 
 QString numberText(long long value) {
@@ -24,20 +40,18 @@ QString numberText(long long value) {
 }
 
 double numericValue(QStringView text) {
-    qsizetype i = 0;
-    while (i < text.size() && isLeadingBlank(text[i]))
-        ++i;
+    qsizetype i = skipLeadingBlanks(text);
     bool negative = false;
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
         negative = text[i] == u'-';
         ++i;
     }
-    double value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        if (value < kValueCeiling)
-            value = value * 10 + (text[i].unicode() - u'0');
-    }
+    const double value = decimalDigitsFrom(text, i);
     return negative ? -value : value;
+}
+
+double enteredValue(QStringView text) {
+    return decimalDigitsFrom(text, skipLeadingBlanks(text));
 }
 
 QString lastChars(const QString& text, qsizetype count) {

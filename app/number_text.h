@@ -15,6 +15,10 @@ QString numberText(long long value);
 // saturate instead of overflowing.
 double numericValue(QStringView text);
 
+// The value of a box as the prediction reads it: leading blanks are skipped, then the decimal
+// digits count; a sign, like anything else that is not a digit, ends the number, so "+5" is 0.
+double enteredValue(QStringView text);
+
 // The last `count` characters of a text; a shorter text stays whole.
 QString lastChars(const QString& text, qsizetype count);
 

@@ -20,7 +20,7 @@ bool inPool(const GameProfile& profile, double value) {
 }
 
 double boxValue(const MainForm& form, const QString& box) {
-    return numericValue(form.form.text(box));
+    return enteredValue(form.form.text(box));
 }
 
 void rejectBox(MainForm& form, const QString& box) {

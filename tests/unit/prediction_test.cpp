@@ -272,6 +272,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BoxFailure{"EmptyBox", &kRk7klvn, kWorkedExample, u"EDIT3", u"", u"EDIT3", 0},
         BoxFailure{"Zero", &kRk7klvn, kWorkedExample, u"EDIT10", u"0", u"EDIT10", 0},
+        // A sign is not a digit: "+5" reads as 0.
+        BoxFailure{"PlusSign", &kRk7klvn, kWorkedExample, u"EDIT4", u"+5", u"EDIT4", 0},
         BoxFailure{"PoolSizePlusOneSeven", &kRk7klvn, kWorkedExample, u"EDIT18", u"38", u"EDIT18",
                    0},
         BoxFailure{"PoolSizePlusOneSix", &kRk6klvn, kOneToTwentyOne, u"EDIT1", u"44", u"EDIT1", 0},
@@ -359,12 +361,13 @@ TEST_P(PredictionDrawNumberFailure, ShowsTheMessageWithoutRedrawingTheAreas) {
     EXPECT_EQ(w.state.DrawNumberText[20], QStringLiteral("35"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, PredictionDrawNumberFailure,
-                         testing::Values(DrawNumberFailure{"Two", u"2", u"2", u"old2", u"old3"},
-                                         DrawNumberFailure{"Empty", u"", u"", u"old2", u"old3"},
-                                         DrawNumberFailure{"OneMillion", u"1000000", u"",
-                                                           u" 999999", u" 999998"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PredictionDrawNumberFailure,
+    testing::Values(DrawNumberFailure{"Two", u"2", u"2", u"old2", u"old3"},
+                    DrawNumberFailure{"Empty", u"", u"", u"old2", u"old3"},
+                    DrawNumberFailure{"PlusSign", u"+1234", u"+1234", u"old2", u"old3"},
+                    DrawNumberFailure{"OneMillion", u"1000000", u"", u" 999999", u" 999998"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Prediction, DrawNumberThreeIsTheSmallestAccepted) {
     FakeWindow w(kRk7klvn);
