@@ -35,7 +35,8 @@ void FieldCycle::focusEntered(const QString& control) {
         CurrentFieldPosition = position;
 }
 
-void FieldCycle::keyPressed(const QString& focused, Key key, bool autoRepeat, bool composing) {
+void FieldCycle::keyPressed(const QString& focused, Key key, bool autoRepeat, bool composing,
+                            bool shiftDown) {
     if (autoRepeat || key == Key::Other || heldKey != Key::Other)
         return;
     if (positionOf(focused) == 0)
@@ -44,6 +45,11 @@ void FieldCycle::keyPressed(const QString& focused, Key key, bool autoRepeat, bo
         return;
     focusEntered(focused);
     heldKey = key;
+    heldWithShift = shiftDown;
+}
+
+void FieldCycle::shiftReleased() {
+    heldWithShift = false;
 }
 
 QString FieldCycle::keyReleased(const QString& focused, Key key, bool autoRepeat, bool shiftDown) {
@@ -55,7 +61,7 @@ QString FieldCycle::keyReleased(const QString& focused, Key key, bool autoRepeat
     focusEntered(focused);
     switch (key) {
     case Key::Enter:
-        move(shiftDown ? kShiftEnterBack : kEnterForward);
+        move(heldWithShift && shiftDown ? kShiftEnterBack : kEnterForward);
         break;
     case Key::F1:
         move(kF1Forward);

@@ -212,17 +212,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool MainWindow::handleCycleKey(EntryBox* box, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
+    const bool shiftDown = key->modifiers() & Qt::ShiftModifier;
+    if (key->key() == Qt::Key_Shift && event->type() == QEvent::KeyRelease) {
+        cycle.shiftReleased();
+        return false;
+    }
     const FieldCycle::Key cycleKeyPressed = cycleKey(key->key());
     if (cycleKeyPressed == FieldCycle::Key::Other)
         return false;
     if (event->type() == QEvent::KeyPress) {
-        cycle.keyPressed(box->objectName(), cycleKeyPressed, key->isAutoRepeat(), box->composing());
+        cycle.keyPressed(box->objectName(), cycleKeyPressed, key->isAutoRepeat(), box->composing(),
+                         shiftDown);
         return false;
     }
-    const bool shiftDown = key->modifiers() & Qt::ShiftModifier;
     const QString next =
         cycle.keyReleased(box->objectName(), cycleKeyPressed, key->isAutoRepeat(), shiftDown);
-    if (!next.isEmpty())
+    // A key that keeps the focus where it is leaves the caret and the selection alone.
+    if (!next.isEmpty() && next != box->objectName())
         setFocus(next);
     return false;
 }

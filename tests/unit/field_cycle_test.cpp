@@ -8,9 +8,9 @@ namespace {
 using Key = FieldCycle::Key;
 
 // One press and release of a key in the focused field, as the window reports them.
-QString press(FieldCycle& cycle, const QString& focused, Key key, bool shiftAtRelease = false) {
-    cycle.keyPressed(focused, key, false, false);
-    return cycle.keyReleased(focused, key, false, shiftAtRelease);
+QString press(FieldCycle& cycle, const QString& focused, Key key, bool withShift = false) {
+    cycle.keyPressed(focused, key, false, false, withShift);
+    return cycle.keyReleased(focused, key, false, withShift);
 }
 
 TEST(FieldCycle, SevenAndSixNumberGamesRunThroughTwentyFourFields) {
@@ -38,7 +38,7 @@ struct MoveCase {
     const GameProfile* profile;
     const char* from;
     Key key;
-    bool shiftAtRelease;
+    bool withShift;
     const char* to;
 };
 
@@ -48,7 +48,7 @@ TEST_P(FieldCycleMove, MovesTheFocusOncePerPress) {
     const MoveCase& c = GetParam();
     FieldCycle cycle(*c.profile);
     cycle.focusEntered(QString::fromLatin1(c.from));
-    EXPECT_EQ(press(cycle, QString::fromLatin1(c.from), c.key, c.shiftAtRelease),
+    EXPECT_EQ(press(cycle, QString::fromLatin1(c.from), c.key, c.withShift),
               QString::fromLatin1(c.to));
 }
 
@@ -75,17 +75,18 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FieldCycle, ShiftReleasedBeforeEnterMovesForward) {
     FieldCycle cycle(kRk7klvn);
     cycle.focusEntered("EDIT2");
-    cycle.keyPressed("EDIT2", Key::Enter, false, false); // pressed with Shift down
+    cycle.keyPressed("EDIT2", Key::Enter, false, false, /*shiftDown=*/true);
+    cycle.shiftReleased();
     EXPECT_EQ(cycle.keyReleased("EDIT2", Key::Enter, false, /*shiftDown=*/false), "EDIT3");
 }
 
 TEST(FieldCycle, HeldEnterMovesOnlyOnce) {
     FieldCycle cycle(kRk7klvn);
     cycle.focusEntered("EDIT1");
-    cycle.keyPressed("EDIT1", Key::Enter, false, false);
+    cycle.keyPressed("EDIT1", Key::Enter, false, false, false);
     for (int repeat = 0; repeat < 5; ++repeat) {
         EXPECT_EQ(cycle.keyReleased("EDIT1", Key::Enter, true, false), QString());
-        cycle.keyPressed("EDIT1", Key::Enter, true, false);
+        cycle.keyPressed("EDIT1", Key::Enter, true, false, false);
     }
     EXPECT_EQ(cycle.keyReleased("EDIT1", Key::Enter, false, false), "EDIT2");
     EXPECT_EQ(cycle.CurrentField(), 2);
@@ -94,7 +95,7 @@ TEST(FieldCycle, HeldEnterMovesOnlyOnce) {
 TEST(FieldCycle, EnterThatConfirmsACompositionDoesNotMove) {
     FieldCycle cycle(kRk7klvn);
     cycle.focusEntered("EDIT4");
-    cycle.keyPressed("EDIT4", Key::Enter, false, /*composing=*/true);
+    cycle.keyPressed("EDIT4", Key::Enter, false, /*composing=*/true, false);
     EXPECT_EQ(cycle.keyReleased("EDIT4", Key::Enter, false, false), QString());
     EXPECT_EQ(press(cycle, "EDIT4", Key::Enter), "EDIT5"); // the next Enter does
 }
