@@ -10,7 +10,11 @@ public:
 
     virtual QString text(const QString& control) const = 0;
     virtual void setText(const QString& control, const QString& text) = 0;
+    // The program moves the focus: an edit box gets its whole text selected, so that what the
+    // user types next replaces it, and a cycle field becomes the current field of the cycle.
     virtual void setFocus(const QString& control) = 0;
+    // The focus goes back to a box the user left, its caret and selection as they were.
+    virtual void returnFocus(const QString& control) = 0;
 };
 
 inline QString editName(int number) {

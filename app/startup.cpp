@@ -24,5 +24,5 @@ void startUp(MainForm& form, const QString& programPath) {
 
 void MAINFORM_SETFOCUS(MainForm& form, const FieldCycle& cycle) {
     if (const QString field = cycle.fieldToRestore(); !field.isEmpty())
-        form.form.setFocus(field);
+        form.form.returnFocus(field);
 }

@@ -179,7 +179,19 @@ void MainWindow::setText(const QString& name, const QString& text) {
     box->setCursorPosition(0);
 }
 
+// While a handler's dialog has only just closed, the window is not active yet: Qt then only
+// notes the focus for the window's next activation and reports no focus-in. The cycle learns of
+// the move here, so that the activation, which gives the focus back to the current field, keeps
+// it where the handler put it.
 void MainWindow::setFocus(const QString& name) {
+    QWidget* target = control(name);
+    target->setFocus(Qt::OtherFocusReason);
+    if (auto* box = qobject_cast<EntryBox*>(target))
+        box->selectWholeText();
+    cycle.focusEntered(name);
+}
+
+void MainWindow::returnFocus(const QString& name) {
     control(name)->setFocus(Qt::OtherFocusReason);
 }
 

@@ -30,6 +30,7 @@ public:
     QString text(const QString& control) const override;
     void setText(const QString& control, const QString& text) override;
     void setFocus(const QString& control) override;
+    void returnFocus(const QString& control) override;
 
     const ImageSurface& surface() const { return drawing; }
     const ProgramState& state() const { return programState; }

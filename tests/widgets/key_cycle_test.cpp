@@ -4,6 +4,7 @@
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 namespace {
 
@@ -70,6 +71,16 @@ TEST_F(KeyCycle, ReleasingShiftBeforeEnterMovesForward) {
     EXPECT_EQ(focused(), "EDIT4");
 }
 
+TEST_F(KeyCycle, ShiftPressedWhileEnterIsHeldMovesForward) {
+    open(kRk7klvn);
+    QWidget* box = focusOn("EDIT3");
+    QTest::keyPress(box, Qt::Key_Return);
+    QTest::keyPress(box, Qt::Key_Shift, Qt::ShiftModifier);
+    QTest::keyRelease(box, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyRelease(box, Qt::Key_Shift);
+    EXPECT_EQ(focused(), "EDIT4");
+}
+
 TEST_F(KeyCycle, FunctionKeys) {
     open(kRk7klvn);
     QTest::keyClick(focusOn("EDIT28"), Qt::Key_F1);
@@ -126,6 +137,37 @@ TEST_F(KeyCycle, EnterThatConfirmsACompositionStays) {
     EXPECT_EQ(box->text(), "1");
     enter(box);
     EXPECT_EQ(focused(), "EDIT3");
+}
+
+TEST_F(KeyCycle, EnterSelectsTheTextOfTheNextBoxSoThatTypingReplacesIt) {
+    open(kRk7klvn);
+    window->setText("EDIT2", "12");
+    enter(focusOn("EDIT1"));
+    auto* next = static_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_EQ(focused(), "EDIT2");
+    EXPECT_EQ(next->selectedText(), "12");
+    QTest::keyClicks(next, "3");
+    EXPECT_EQ(next->text(), "3");
+}
+
+// A handler's dialog leaves the window inactive when the handler moves the focus.
+TEST_F(KeyCycle, AFocusMoveOfAHandlerOutlastsTheWindowsNextActivation) {
+    open(kRk6klvn);
+    window->setText("EDIT22", "1235");
+    window->setText("EDIT1", "7");
+    focusOn("EDIT22");
+    QWidget dialog;
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    window->setFocus("EDIT1");
+    dialog.hide();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(focused(), "EDIT1");
+    EXPECT_EQ(window->fieldCycle().CurrentField(), 1);
+    EXPECT_EQ(static_cast<QLineEdit*>(QApplication::focusWidget())->selectedText(), "7");
 }
 
 TEST_F(KeyCycle, FocusReturnsToTheLastCycleFieldOnAClickOnTheSurface) {
