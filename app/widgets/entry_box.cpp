@@ -5,10 +5,15 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 
 namespace {
 
@@ -30,6 +35,11 @@ EntryBox::EntryBox(int typingLimit, QWidget* parent) : QLineEdit(parent), limit(
     setAcceptDrops(false);
 }
 
+void EntryBox::selectWholeText() {
+    const auto length = static_cast<int>(text().size());
+    setSelection(length, -length);
+}
+
 bool EntryBox::insertChecked(const QString& inserted) {
     if (isReadOnly())
         return false;
@@ -43,6 +53,45 @@ bool EntryBox::insertChecked(const QString& inserted) {
 
 void EntryBox::pasteChecked() {
     insertChecked(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
+}
+
+// The X11 middle-button paste inserts the primary selection at the caret, which the press has
+// put where the button went down.
+void EntryBox::mouseReleaseEvent(QMouseEvent* event) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
+        deselect();
+        insertChecked(clipboard->text(QClipboard::Selection));
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+// Drops are refused even where Qt hands one to the box regardless of acceptDrops.
+void EntryBox::dragEnterEvent(QDragEnterEvent* event) {
+    event->ignore();
+}
+void EntryBox::dragMoveEvent(QDragMoveEvent* event) {
+    event->ignore();
+}
+void EntryBox::dropEvent(QDropEvent* event) {
+    event->ignore();
+}
+
+// QLineEdit drops the selection when another control takes the focus; the box keeps it, the
+// caret at the same end.
+void EntryBox::focusOutEvent(QFocusEvent* event) {
+    const int start = selectionStart();
+    const auto length = static_cast<int>(selectedText().size());
+    const bool caretAtStart = cursorPosition() == start;
+    QLineEdit::focusOutEvent(event);
+    if (length == 0 || hasSelectedText())
+        return;
+    if (caretAtStart)
+        setSelection(start + length, -length);
+    else
+        setSelection(start, length);
 }
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {

@@ -2,9 +2,11 @@
 #include "window_fixture.h"
 
 #include <QClipboard>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 
 namespace {
 
@@ -91,6 +93,24 @@ TEST_F(Typing, PastingIsHeldToTheSameRules) {
     clipboard->setText(QStringLiteral("１２３４５６７"));
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(edit->text(), "123456");
+}
+
+TEST_F(Typing, DroppedTextIsRefused) {
+    QLineEdit* edit = box("EDIT1");
+    QMimeData data;
+    data.setText(QStringLiteral("abc12345"));
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit, &drop);
+    EXPECT_EQ(edit->text(), "");
+}
+
+TEST_F(Typing, ABoxKeepsItsSelectionWhenItLosesTheFocus) {
+    window->setText("EDIT9", "23");
+    QLineEdit* edit = box("EDIT9");
+    edit->selectAll();
+    box("EDIT10");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(edit->selectedText(), "23");
 }
 
 TEST_F(Typing, SelectAllAndCopyWork) {
