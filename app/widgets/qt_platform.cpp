@@ -1,13 +1,40 @@
 #include "qt_platform.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSpacerItem>
 #include <QUrl>
 #include <QWidget>
+
+namespace {
+
+// Room in a title bar besides the caption: the window manager's icon, its minimise, maximise
+// and close buttons, and the margins around them.
+constexpr int kTitleBarButtonsWidth = 130;
+
+// Qt sizes a message box by its text and buttons and allows the caption only 50 pixels more;
+// under a window manager with a bold title font and its buttons, a long caption such as the
+// mini game's is then cut. A strut as wide as the whole title bar keeps it whole.
+void widenForCaption(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    const int width =
+        QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarButtonsWidth;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+} // namespace
 
 Answer QtDialogs::message(const QString& caption, const QString& text, MessageIcon icon,
                           MessageButtons buttons) {
@@ -17,6 +44,7 @@ Answer QtDialogs::message(const QString& caption, const QString& text, MessageIc
                                                         : QMessageBox::Ok,
                     window);
     box.setObjectName(QStringLiteral("MESSAGEBOX"));
+    widenForCaption(box);
     // Closing the box counts as Cancel where there is one.
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
