@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr Box kWholeSurface{0, 0, 648, 466};
+constexpr Box kWholeSurface{0, 0, WindowWidth, WindowHeight};
 constexpr int kTitleBarLeft = 176;
 constexpr int kTitleBarTop = 5;
 constexpr int kTitleBarBottom = 30;
@@ -37,7 +37,6 @@ constexpr Box kDrawNumberPlates[] = {{18, 72, 78, 99}, {18, 108, 78, 135}};
 
 constexpr int kLabelFontSize = 14;
 constexpr int kKeyLabelFontSize = 16;
-constexpr int kDrawingFontSize = 18;
 
 void drawBracket(MainForm& form) {
     Surface& s = form.surface;
@@ -64,11 +63,11 @@ void drawGameMarks(MainForm& form) {
 void drawRowLabels(MainForm& form) {
     Surface& s = form.surface;
     s.drawText(kDrawColumnLabelAt, QStringLiteral("抽選回"), Colour::Black);
-    s.drawText(kRowLabelAt[0], QStringLiteral("１回前抽選"), Colour::Black);
+    s.drawText(kRowLabelAt[0], DrawRowLabels[0], Colour::Black);
     s.fillBox(kDrawNumberPlates[0], Colour::White);
-    s.drawText(kRowLabelAt[1], QStringLiteral("２回前抽選"), Colour::Black);
+    s.drawText(kRowLabelAt[1], DrawRowLabels[1], Colour::Black);
     s.fillBox(kDrawNumberPlates[1], Colour::White);
-    s.drawText(kRowLabelAt[2], QStringLiteral("３回前抽選"), Colour::Black);
+    s.drawText(kRowLabelAt[2], DrawRowLabels[2], Colour::Black);
 }
 
 } // namespace
@@ -110,17 +109,17 @@ void drawLabels(MainForm& form) {
 void drawDrawNumberPlates(MainForm& form) {
     for (const Box& plate : kDrawNumberPlates)
         form.surface.fillBox(plate, Colour::White);
-    form.surface.setFontSize(kDrawingFontSize);
+    form.surface.setFontSize(RestingFontSize);
 }
 
 void TAITORUKIHON(MainForm& form) {
     Surface& s = form.surface;
-    s.setFontName(FontName::Mincho);
-    s.setFontSize(kDrawingFontSize);
+    s.setFontName(RestingFontName);
+    s.setFontSize(RestingFontSize);
     wipeSurface(form);
     drawTitleBar(form);
     drawLabels(form);
-    s.setFontSize(kDrawingFontSize);
+    s.setFontSize(RestingFontSize);
     KIATUKATA(form);
     YOSOUWAKU(form);
     drawDrawNumberPlates(form);

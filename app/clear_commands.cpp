@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int kDrawingFontSize = 18;
-
 const QString kRowCaption = QStringLiteral("クリア");
 const std::array<QString, 3> kRowQuestions{QStringLiteral("１回前数字欄をクリアします"),
                                            QStringLiteral("２回前数字欄をクリアします"),
@@ -59,8 +57,8 @@ void askToClearRow(MainForm& form, int row) {
 // The empty screen of start-up, drawn in the order the areas were first laid out: the pyramids
 // and the list labels first, then the title and the labels around the boxes.
 void drawEmptyScreen(MainForm& form) {
-    form.surface.setFontName(FontName::Mincho);
-    form.surface.setFontSize(kDrawingFontSize);
+    form.surface.setFontName(RestingFontName);
+    form.surface.setFontSize(RestingFontSize);
     KIATUKATA(form);
     YOSOUWAKU(form);
     drawTitleBar(form);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "font_names.h"
 #include "palette.h"
 
 #include <QString>
@@ -7,14 +8,6 @@
 #include <vector>
 
 struct GameProfile;
-
-// The named fonts of the window. Platforms without them map the names to installed faces.
-namespace FontName {
-inline const QString Mincho = QStringLiteral("MS明朝");
-inline const QString Gothic = QStringLiteral("MSｺﾞｼｯｸ");
-inline const QString PGothic = QStringLiteral("ＭＳ Ｐゴシック");
-inline const QString FixedSys = QStringLiteral("FixedSys");
-} // namespace FontName
 
 enum class ControlKind { Edit, Button };
 enum class TextAlign { Left, Right };
@@ -45,6 +38,10 @@ QStringList numberBoxesOfRow(const GameProfile& profile, int row);
 QStringList allNumberBoxes(const GameProfile& profile);
 // The draw-number box of row 1..3: EDIT22, EDIT27, EDIT28.
 QString drawNumberBoxOfRow(int row);
+
+// The labels of draw rows 1..3, drawn beside the rows and naming them in the window's text.
+inline const QString DrawRowLabels[] = {QStringLiteral("１回前抽選"), QStringLiteral("２回前抽選"),
+                                        QStringLiteral("３回前抽選")};
 
 // The key-number boxes and the two candidate lists.
 inline const QString FrontKeyBox = QStringLiteral("EDIT23");

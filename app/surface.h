@@ -1,6 +1,17 @@
 #pragma once
 
+#include "font_names.h"
+
 #include <QString>
+
+// The window: its outer size when it opens, and the drawing surface that the base screen wipes
+// from (0,0) to (WindowWidth,WindowHeight).
+inline constexpr int WindowWidth = 648;
+inline constexpr int WindowHeight = 466;
+
+// The drawing font that the drawing routines set before they return, and the surface's first.
+inline const QString RestingFontName = FontName::Mincho;
+inline constexpr int RestingFontSize = 18;
 
 struct Point {
     int x, y;

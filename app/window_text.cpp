@@ -8,9 +8,6 @@
 
 namespace {
 
-const QString kRowLabels[] = {QStringLiteral("１回前抽選"), QStringLiteral("２回前抽選"),
-                              QStringLiteral("３回前抽選")};
-
 QString boxText(const Form& form, const QString& box) {
     return form.text(box).trimmed();
 }
@@ -36,7 +33,7 @@ QString windowText(MainForm& form) {
         const QString drawNumber = boxText(form.form, drawNumberBoxOfRow(row));
         const QString draw =
             drawNumber.isEmpty() ? QString() : QStringLiteral(" 第%1回").arg(drawNumber);
-        lines << kRowLabels[row - 1] + draw + QStringLiteral(": ") + rowNumbers(form, row);
+        lines << DrawRowLabels[row - 1] + draw + QStringLiteral(": ") + rowNumbers(form, row);
     }
     lines << QStringLiteral("Key数字 表: %1  裏: %2")
                  .arg(boxText(form.form, FrontKeyBox), boxText(form.form, BackKeyBox));

@@ -9,7 +9,6 @@ constexpr Box kLabelArea{5, 376, 112, 471};
 constexpr Point kHighLabelAt{6, 374};
 constexpr Point kLowLabelAt{6, 401};
 constexpr int kLabelFontSize = 14;
-constexpr int kDrawingFontSize = 18;
 
 } // namespace
 
@@ -20,6 +19,6 @@ void YOSOUWAKU(MainForm& form) {
     s.fillBox(kLabelArea, Colour::LightGrey);
     s.drawText(kHighLabelAt, QStringLiteral("高気圧型予想数字"), Colour::Red);
     s.drawText(kLowLabelAt, QStringLiteral("低気圧型予想数字"), Colour::Blue);
-    s.setFontName(FontName::Mincho);
-    s.setFontSize(kDrawingFontSize);
+    s.setFontName(RestingFontName);
+    s.setFontSize(RestingFontSize);
 }

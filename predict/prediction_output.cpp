@@ -13,7 +13,6 @@ namespace {
 constexpr int kHeaderY = 10;
 constexpr long long kHeaderNumberCeiling = 1000000;
 constexpr int kListFontSize = 16;
-constexpr int kDrawingFontSize = 18;
 
 QString headerText(long long predictedDraw) {
     const QString words = QStringLiteral(" 回予想");
@@ -50,8 +49,8 @@ void showCandidateLists(MainForm& form, const PyramidPrediction& prediction) {
     s.setFontSize(kListFontSize);
     form.form.setText(LowListBox, candidateList(form.state, prediction.low.lineSums));
     form.form.setText(HighListBox, candidateList(form.state, prediction.high.lineSums));
-    s.setFontName(FontName::Mincho);
-    s.setFontSize(kDrawingFontSize);
+    s.setFontName(RestingFontName);
+    s.setFontSize(RestingFontSize);
 }
 
 void keepResultTexts(ProgramState& state, const PyramidPrediction& prediction) {

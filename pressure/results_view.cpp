@@ -50,7 +50,6 @@ constexpr Point kLowerMinuend{251, 310};
 constexpr Point kLowerSubtrahend{271, 310};
 
 constexpr int kLabelFontSize = 14;
-constexpr int kDrawingFontSize = 18;
 
 // In the order of their line numbers.
 enum class Family { RightEdge = 0, LeftEdge = 1, Row = 2 };
@@ -120,5 +119,5 @@ void BUTTON6_ON(MainForm& form) {
         drawPyramidLabels(form, Pressure::Low, Colour::Blue);
         drawKeySubtractions(form);
     }
-    form.surface.setFontSize(kDrawingFontSize);
+    form.surface.setFontSize(RestingFontSize);
 }

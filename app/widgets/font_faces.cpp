@@ -1,9 +1,10 @@
 #include "font_faces.h"
 
-#include "field_map.h"
+#include "font_names.h"
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QStringList>
 
 namespace {
 

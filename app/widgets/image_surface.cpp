@@ -1,6 +1,5 @@
 #include "image_surface.h"
 
-#include "field_map.h"
 #include "font_faces.h"
 #include "palette.h"
 
@@ -11,16 +10,14 @@ QColor paletteColour(int index) {
     return QColor(rgb.r, rgb.g, rgb.b);
 }
 
-constexpr int kStartFontSize = 18;
-
 } // namespace
 
 ImageSurface::ImageSurface()
     : picture(Width + 1, Height + 1, QImage::Format_RGB32),
-      drawingFont(windowFont(FontName::Mincho, kStartFontSize)) {
+      drawingFont(windowFont(RestingFontName, RestingFontSize)) {
     // The base screen wipes up to pixel (648,466) inclusive, so the image is one pixel larger
     // than the client area it stands for.
-    picture.fill(paletteColour(14));
+    picture.fill(paletteColour(Colour::LightGrey));
     drawingFont.setStyleStrategy(
         QFont::StyleStrategy(drawingFont.styleStrategy() | QFont::NoAntialias));
 }

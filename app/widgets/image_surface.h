@@ -15,8 +15,8 @@
 // complete after every call either way, but the owner closes it before showing or copying it.
 class ImageSurface : public Surface {
 public:
-    static constexpr int Width = 648;
-    static constexpr int Height = 466;
+    static constexpr int Width = WindowWidth;
+    static constexpr int Height = WindowHeight;
 
     ImageSurface();
 

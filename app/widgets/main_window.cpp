@@ -25,10 +25,8 @@
 
 namespace {
 
-constexpr int kOuterWidth = 648;
-constexpr int kOuterHeight = 466;
+// The window's own font, for text drawn without a font of its own.
 constexpr int kWindowFontSize = 18;
-constexpr int kBackgroundColour = 14;
 
 QColor colourOf(Rgb rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);
@@ -61,10 +59,10 @@ MainWindow::MainWindow(const GameProfile& profile, QWidget* parent)
     setWindowTitle(toQString(profile.caption));
     setWindowIcon(loadWindowIcon(toQString(profile.iconResource)));
     QPalette background = palette();
-    background.setColor(QPalette::Window, colourOf(kPalette[kBackgroundColour]));
+    background.setColor(QPalette::Window, colourOf(kPalette[Colour::LightGrey]));
     setPalette(background);
     setAutoFillBackground(true);
-    resize(kOuterWidth, kOuterHeight);
+    resize(WindowWidth, WindowHeight);
     createControls();
     // Every control has a font of its own. Set before them, the window's font would be the one
     // each edit box first lays out its text in, loading a face that nothing shows.
@@ -105,7 +103,7 @@ void MainWindow::createButton(const ControlSpec& spec) {
     button->setGeometry(spec.left, spec.top, spec.width, spec.height);
     button->setFont(windowFont(spec.fontName, spec.fontSize, spec.bold));
     QPalette colours = button->palette();
-    colours.setColor(QPalette::Button, colourOf(kPalette[kBackgroundColour]));
+    colours.setColor(QPalette::Button, colourOf(kPalette[Colour::LightGrey]));
     colours.setColor(QPalette::ButtonText, Qt::black);
     button->setPalette(colours);
     button->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
@@ -127,8 +125,8 @@ void MainWindow::start(const QString& programPath) {
 
 void MainWindow::placeOnScreen() {
     const QRect screenArea = screen()->geometry();
-    move(screenArea.x() + screenArea.width() / 2 - kOuterWidth / 2,
-         screenArea.y() + screenArea.height() / 2 - kOuterHeight / 2);
+    move(screenArea.x() + screenArea.width() / 2 - WindowWidth / 2,
+         screenArea.y() + screenArea.height() / 2 - WindowHeight / 2);
     fitOuterSize();
 }
 
@@ -138,7 +136,7 @@ void MainWindow::fitOuterSize() {
     const QSize frame = frameGeometry().size() - size();
     if (frame.width() == 0 && frame.height() == 0)
         return;
-    resize(kOuterWidth - frame.width(), kOuterHeight - frame.height());
+    resize(WindowWidth - frame.width(), WindowHeight - frame.height());
     outerSizeFitted = true;
 }
 
