@@ -22,7 +22,7 @@ FieldCycle::FieldCycle(const GameProfile& profile) {
     FieldCycleFields << numberBoxesOfRow(profile, 1) << drawNumberBoxOfRow(2)
                      << numberBoxesOfRow(profile, 2) << drawNumberBoxOfRow(3)
                      << numberBoxesOfRow(profile, 3);
-    if (!profile.drawNumberBoxesAfterRows)
+    if (profile.cycleEndsWithLatestDrawNumber)
         FieldCycleFields << drawNumberBoxOfRow(1);
 }
 

@@ -4,6 +4,10 @@
 
 struct ProgramState;
 
+// How the draw numbers of rows 2 and 3 are written: in the game's draw-number text, or as plain
+// digits without the leading blank, as a loaded file shows them in the 7-number and mini games.
+enum class DrawNumberForm { GameText, PlainDigits };
+
 // Everything that differs between the three programs. Each program fixes one of these at build
 // time (profiles/); handlers read the values instead of asking which game they run.
 struct GameProfile {
@@ -37,6 +41,7 @@ struct GameProfile {
     int clearButtonLeft; // the three "CL" buttons
     int clearButtonWidth;
     bool drawNumberBoxesAfterRows; // creation (and Tab) order: draw-number boxes after all rows
+    bool cycleEndsWithLatestDrawNumber; // the Enter-key cycle closes with EDIT22
 
     std::u16string_view sibling1Caption; // BUTTON12
     std::string_view sibling1Program;
@@ -48,7 +53,8 @@ struct GameProfile {
     // leading blank of one-digit numbers.
     int drawNumberTextLimit;
     bool sortedNumbersWithoutBlank;
-    void (*wrapHelper)(ProgramState&); // OVR37SR, OVR43SR or OVR31SR
+    DrawNumberForm loadedOlderDrawNumbers; // rows 2 and 3 after a load
+    void (*wrapHelper)(ProgramState&);     // OVR37SR, OVR43SR or OVR31SR
 
     std::string_view helpDocument;
     std::string_view iconResource;

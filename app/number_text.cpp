@@ -82,16 +82,6 @@ void wrapIntoPool(ProgramState& state, int poolSize) {
     state.WrapOut = state.WrapIn;
 }
 
-void OVR37SR(ProgramState& state) {
-    wrapIntoPool(state, 37);
-}
-void OVR43SR(ProgramState& state) {
-    wrapIntoPool(state, 43);
-}
-void OVR31SR(ProgramState& state) {
-    wrapIntoPool(state, 31);
-}
-
 QString twoDigitText(ProgramState& state, const QString& numText) {
     state.NumText = numText;
     MOJIZPLS(state);

@@ -36,9 +36,6 @@ QString MOJIZCUT(const QString& text);
 // Folds WrapIn into 1..poolSize by subtracting poolSize while it is above poolSize; WrapIn is
 // reduced in place and copied to WrapOut. Values of 0 or below stay as they are.
 void wrapIntoPool(ProgramState& state, int poolSize);
-void OVR37SR(ProgramState& state);
-void OVR43SR(ProgramState& state);
-void OVR31SR(ProgramState& state);
 
 // The two-digit text of a whole number through the helper slots, as the prediction makes it.
 QString twoDigitText(ProgramState& state, const QString& numText);

@@ -3,6 +3,7 @@
 #include "field_map.h"
 #include "main_form.h"
 #include "number_text.h"
+#include "older_draw_numbers.h"
 #include "prediction_frame.h"
 #include "pressure_area.h"
 
@@ -110,8 +111,7 @@ std::optional<long long> checkDrawNumber(MainForm& form) {
         reportUnpredictable(form);
         return std::nullopt;
     }
-    form.form.setText(drawNumberBoxOfRow(2), drawNumberText(form.profile, latest - 1));
-    form.form.setText(drawNumberBoxOfRow(3), drawNumberText(form.profile, latest - 2));
+    showOlderDrawNumbers(form, latest);
     if (latest >= kDrawNumberCeiling) {
         form.form.setText(drawNumberBoxOfRow(1), QString());
         reportUnpredictable(form);

@@ -3,6 +3,11 @@
 #include "game_profile.h"
 #include "number_text.h"
 
+// The wrap helper of each game, folding a sum into its pool (number_text.h).
+inline void OVR37SR(ProgramState& state);
+inline void OVR43SR(ProgramState& state);
+inline void OVR31SR(ProgramState& state);
+
 inline constexpr GameProfile kRk7klvn{
     .programName = "RK7KLVN",
     .PoolSize = 37,
@@ -29,12 +34,14 @@ inline constexpr GameProfile kRk7klvn{
     .clearButtonLeft = 504,
     .clearButtonWidth = 24,
     .drawNumberBoxesAfterRows = false,
+    .cycleEndsWithLatestDrawNumber = true,
     .sibling1Caption = u"Riko6",
     .sibling1Program = "RK6KLVN",
     .sibling2Caption = u"Mini",
     .sibling2Program = "MiniKLVN",
     .drawNumberTextLimit = 0,
     .sortedNumbersWithoutBlank = false,
+    .loadedOlderDrawNumbers = DrawNumberForm::PlainDigits,
     .wrapHelper = &OVR37SR,
     .helpDocument = "RKM67KV.chm",
     .iconResource = ":/icons/rk7klvn.xpm",
@@ -66,12 +73,14 @@ inline constexpr GameProfile kRk6klvn{
     .clearButtonLeft = 512,
     .clearButtonWidth = 32,
     .drawNumberBoxesAfterRows = false,
+    .cycleEndsWithLatestDrawNumber = true,
     .sibling1Caption = u"Riko7",
     .sibling1Program = "RK7KLVN",
     .sibling2Caption = u"Mini",
     .sibling2Program = "MiniKLVN",
     .drawNumberTextLimit = 6,
     .sortedNumbersWithoutBlank = true,
+    .loadedOlderDrawNumbers = DrawNumberForm::GameText,
     .wrapHelper = &OVR43SR,
     .helpDocument = "RKM67KV.chm",
     .iconResource = ":/icons/rk6klvn.xpm",
@@ -103,13 +112,34 @@ inline constexpr GameProfile kMiniklvn{
     .clearButtonLeft = 464,
     .clearButtonWidth = 64,
     .drawNumberBoxesAfterRows = true,
+    .cycleEndsWithLatestDrawNumber = false,
     .sibling1Caption = u"Riko6",
     .sibling1Program = "RK6KLVN",
     .sibling2Caption = u"Riko7",
     .sibling2Program = "RK7KLVN",
     .drawNumberTextLimit = 0,
     .sortedNumbersWithoutBlank = false,
+    .loadedOlderDrawNumbers = DrawNumberForm::PlainDigits,
     .wrapHelper = &OVR31SR,
     .helpDocument = "RKM67KV.chm",
     .iconResource = ":/icons/miniklvn.xpm",
 };
+
+inline void OVR37SR(ProgramState& state) {
+    wrapIntoPool(state, kRk7klvn.PoolSize);
+}
+inline void OVR43SR(ProgramState& state) {
+    wrapIntoPool(state, kRk6klvn.PoolSize);
+}
+inline void OVR31SR(ProgramState& state) {
+    wrapIntoPool(state, kMiniklvn.PoolSize);
+}
+
+// The values that follow from others, checked where the profiles are written.
+consteval bool derivedValuesHold(const GameProfile& p) {
+    return p.RowSize == p.MainCount + p.BonusCount && p.LineCount == 3 * (p.PyramidSide - 1) &&
+           p.RecordFieldCount == p.numberBoxCount() + 1;
+}
+static_assert(derivedValuesHold(kRk7klvn));
+static_assert(derivedValuesHold(kRk6klvn));
+static_assert(derivedValuesHold(kMiniklvn));

@@ -4,6 +4,7 @@
 #include "field_map.h"
 #include "main_form.h"
 #include "number_text.h"
+#include "older_draw_numbers.h"
 
 namespace {
 
@@ -54,7 +55,6 @@ void BUTTON7_ON(MainForm& form) {
     emptyBoxes(form, {FrontKeyBox, BackKeyBox, HighListBox, LowListBox});
 
     form.form.setText(drawNumberBoxOfRow(1), drawNumberText(form.profile, drawNumber + 1));
-    form.form.setText(drawNumberBoxOfRow(2), drawNumberText(form.profile, drawNumber));
-    form.form.setText(drawNumberBoxOfRow(3), drawNumberText(form.profile, drawNumber - 1));
+    showOlderDrawNumbers(form, drawNumber + 1);
     form.form.setFocus(editName(1));
 }

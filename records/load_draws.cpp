@@ -5,6 +5,7 @@
 #include "field_map.h"
 #include "main_form.h"
 #include "number_text.h"
+#include "older_draw_numbers.h"
 #include "record_file_error.h"
 
 namespace {
@@ -31,13 +32,6 @@ QString loadedDrawNumberText(const GameProfile& profile, const QString& text) {
     return profile.drawNumberTextLimit > 0 ? lastChars(text, profile.drawNumberTextLimit) : text;
 }
 
-// The draw numbers worked out from the loaded one: plain digits, or where the game keeps only the
-// last characters of a draw number, those of the blank-led text.
-QString derivedDrawNumberText(const GameProfile& profile, long long value) {
-    return profile.drawNumberTextLimit > 0 ? drawNumberText(profile, value)
-                                           : MOJIZCUT(numberText(value));
-}
-
 void fillBoxes(MainForm& form, const DrawRecord& record) {
     const QStringList boxes = allNumberBoxes(form.profile);
     for (qsizetype i = 0; i < boxes.size(); ++i)
@@ -53,8 +47,7 @@ void emptyKeysAndLists(MainForm& form) {
 void showDrawNumbersOfOlderRows(MainForm& form) {
     const auto drawNumber =
         static_cast<long long>(numericValue(form.form.text(drawNumberBoxOfRow(1))));
-    form.form.setText(drawNumberBoxOfRow(2), derivedDrawNumberText(form.profile, drawNumber - 1));
-    form.form.setText(drawNumberBoxOfRow(3), derivedDrawNumberText(form.profile, drawNumber - 2));
+    showOlderDrawNumbers(form, drawNumber, form.profile.loadedOlderDrawNumbers);
 }
 
 } // namespace

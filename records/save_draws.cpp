@@ -4,6 +4,7 @@
 #include "field_map.h"
 #include "main_form.h"
 #include "number_text.h"
+#include "older_draw_numbers.h"
 #include "record_file_error.h"
 
 namespace {
@@ -32,8 +33,7 @@ std::optional<DrawRecord> recordTexts(const MainForm& form) {
 void showDrawNumbersOfOlderRows(MainForm& form) {
     const auto drawNumber =
         static_cast<long long>(numericValue(form.form.text(drawNumberBoxOfRow(1))));
-    form.form.setText(drawNumberBoxOfRow(2), drawNumberText(form.profile, drawNumber - 1));
-    form.form.setText(drawNumberBoxOfRow(3), drawNumberText(form.profile, drawNumber - 2));
+    showOlderDrawNumbers(form, drawNumber);
 }
 
 FileDialogRequest saveRequest(const MainForm& form, const QString& drawNumber) {
