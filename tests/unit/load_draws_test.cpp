@@ -5,7 +5,10 @@
 #include "record_test_support.h"
 
 #include <QDir>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -133,14 +136,27 @@ TEST_P(LoadDraws, EmptiesKeysAndListsAndRedrawsTheBaseScreen) {
     EXPECT_TRUE(window->dialogs.messages.isEmpty());
 }
 
-TEST_P(LoadDraws, LeavesTheMiniGamesHiddenBoxesAlone) {
-    if (GetParam().profile != &kMiniklvn)
-        return;
+INSTANTIATE_TEST_SUITE_P(Games, LoadDraws, testing::ValuesIn(kLoadCases),
+                         [](const testing::TestParamInfo<LoadCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// Only the mini game has hidden boxes, EDIT16 to EDIT21.
+class MiniGameLoad : public LoadDraws {};
+
+TEST_P(MiniGameLoad, LeavesTheHiddenBoxesAlone) {
     for (const QString& box : boxRange(16, 21))
         EXPECT_EQ(window->form.text(box), u"old"_s) << box.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Games, LoadDraws, testing::ValuesIn(kLoadCases),
+std::vector<LoadCase> miniGameCases() {
+    std::vector<LoadCase> cases;
+    std::copy_if(std::begin(kLoadCases), std::end(kLoadCases), std::back_inserter(cases),
+                 [](const LoadCase& c) { return c.profile == &kMiniklvn; });
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, MiniGameLoad, testing::ValuesIn(miniGameCases()),
                          [](const testing::TestParamInfo<LoadCase>& info) {
                              return std::string(info.param.name);
                          });

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 
 // A started, shown window of one game, as a program brings it up. The program is taken to live
 // in programFolder (by default a folder that does not exist).
@@ -19,16 +20,18 @@ inline std::unique_ptr<MainWindow> startedWindow(const GameProfile& profile,
     window->placeOnScreen();
     window->show();
     window->activateWindow();
-    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        throw std::runtime_error("the window was never shown");
     QCoreApplication::processEvents();
     return window;
 }
 
-// A child control by its control name; fails the test loudly when it is missing.
+// A child control by its control name. A missing one ends the test as a failure rather than
+// handing back a null pointer for the test to crash on.
 template <typename T> T* child(const MainWindow& window, const QString& name) {
     T* found = window.findChild<T*>(name);
     if (!found)
-        ADD_FAILURE() << "no control named " << name.toStdString();
+        throw std::runtime_error("no control named " + name.toStdString());
     return found;
 }
 
