@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-5compat-dev libgl-dev libxkbcommon-dev
     libgtest-dev
     qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
-    xvfb xauth x11-utils xdotool xclip
+    xvfb xauth x11-utils xdotool xclip openbox
     # The fuzz preset: clang with its libFuzzer and sanitizer runtimes, and the symbolizer that
     # turns the sanitizers' addresses into file and line.
     clang-14 libclang-rt-14-dev llvm-14
