@@ -4,7 +4,7 @@
 # loading.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-build-deps.sh
+scripts/install-build-deps.sh test
 cmake --preset default
 cmake --build --preset default
 ctest --preset default

@@ -3,7 +3,7 @@
 # then a minute of coverage-guided fuzzing. A crash, hang, leak or sanitizer report fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-build-deps.sh
+scripts/install-build-deps.sh test
 cmake --preset fuzz
 cmake --build --preset fuzz
 ctest --preset fuzz

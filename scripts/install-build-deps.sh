@@ -1,18 +1,31 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing the programs need, when
-# they are missing. Runs apt-get as root, or through sudo.
+# Installs the Debian 12 packages that the commands need, when they are missing: `run` for
+# building and running the three programs, `test` for that and every test besides. Runs apt-get
+# as root, or through sudo.
+# usage: install-build-deps.sh run|test
 set -euo pipefail
 
-packages=(
+run_packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-5compat-dev libgl-dev libxkbcommon-dev
-    libgtest-dev
+    # The faces that the window's fonts map to, and Qt's Japanese texts in its dialogs.
     qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
-    xvfb xauth x11-utils xdotool xclip
+)
+test_packages=(
+    libgtest-dev
+    # The end-to-end tests: a virtual X screen with a window manager, and the tools that drive
+    # the window and read it back.
+    xvfb xauth x11-utils xdotool xclip openbox
     # The fuzz preset: clang with its libFuzzer and sanitizer runtimes, and the symbolizer that
     # turns the sanitizers' addresses into file and line.
     clang-14 libclang-rt-14-dev llvm-14
 )
+
+case ${1:-} in
+run) packages=("${run_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+*) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -50,3 +50,80 @@ stop_virtual_screen() {
     VIRTUAL_SCREEN_PID=""
     return 0
 }
+
+# Runs the command until it succeeds, trying every 50 ms; returns 1 once the given seconds have
+# passed without success.
+poll_until() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
+}
+
+# --- A window manager on the virtual screen -------------------------------------------------
+
+# Openbox with a configuration of its own, so that the user's or the system's settings cannot
+# change how it hands the focus around: new windows take the focus and the pointer moves none.
+# It binds no mouse buttons: a binding on a window holds each click there until the window
+# manager lets it through, and keys typed just after the click would overtake it.
+window_manager_config() {
+    cat <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <focus>
+    <focusNew>yes</focusNew>
+    <followMouse>no</followMouse>
+  </focus>
+</openbox_config>
+XML
+}
+
+# A window manager names its check window on the root and on that window itself; a name left
+# on the root by one that has gone names a window that no longer says so.
+window_manager_ready() {
+    local root_check own_check
+    root_check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) || return 1
+    [[ $root_check =~ (0x[0-9a-f]+) ]] || return 1
+    own_check=$(xprop -id "${BASH_REMATCH[1]}" _NET_SUPPORTING_WM_CHECK 2>/dev/null) || return 1
+    [[ $own_check == *"${BASH_REMATCH[1]}"* ]]
+}
+
+# Starts the window manager on this script's screen and waits until it has taken the screen: a
+# window mapped before that would stay unframed and never be given the focus. Openbox writes its
+# messages into the file named.
+start_window_manager() {
+    local log=$1
+    WINDOW_MANAGER_CONFIG=$(mktemp)
+    window_manager_config >"$WINDOW_MANAGER_CONFIG"
+    openbox --sm-disable --config-file "$WINDOW_MANAGER_CONFIG" >"$log" 2>&1 &
+    WINDOW_MANAGER_PID=$!
+    if ! poll_until 30 window_manager_ready; then
+        echo "the window manager did not take the screen; it said:"
+        cat "$log"
+        exit 1
+    fi
+}
+
+stop_window_manager() {
+    [[ -z ${WINDOW_MANAGER_PID:-} ]] || kill "$WINDOW_MANAGER_PID" 2>/dev/null || true
+    [[ -z ${WINDOW_MANAGER_CONFIG:-} ]] || rm -f "$WINDOW_MANAGER_CONFIG"
+    WINDOW_MANAGER_PID="" WINDOW_MANAGER_CONFIG=""
+}
+
+# --- Windows --------------------------------------------------------------------------------
+
+# Sets `shown_window` to a visible window with exactly the caption, other than the one given.
+find_shown_window() {
+    local caption=$1 other=${2:-none}
+    shown_window=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null |
+        grep -vxF "$other" | head -n 1 || true)
+    [[ -n $shown_window ]]
+}
+
+no_shown_window() { ! find_shown_window "$1"; }
+
+# Under a window manager the keys go to the window that it has made the active one.
+window_is_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }

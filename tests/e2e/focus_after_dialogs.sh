@@ -1,0 +1,317 @@
+#!/usr/bin/env bash
+# End-to-end: where typing goes once a handler's message box or file dialog has closed, in a
+# built program under a window manager. The window manager deactivates the window while a dialog
+# is up and activates it again once the dialog has gone; the handler's own choice of box must
+# hold through that, not the box the user typed in last before pressing the button.
+#
+# usage: focus_after_dialogs.sh PROGRAM CAPTION
+#
+# Each case leaves the focus in a box away from the one the handler should choose, presses a
+# button, answers its dialog with a key as a user would, and then, without any click, types the
+# digit 9. Nothing else in the window holds a 9, so the box that holds it in the window's text is
+# the box that had the focus. All cases run in one start of the program; each tells its result,
+# and the script fails when any case failed.
+set -euo pipefail
+program=$1 caption=$2
+
+readonly kTimeout=30 # seconds one step may take on a loaded machine
+readonly kMark=9
+readonly kDrawNumber=1234
+readonly kLoadCaption="データー選択"
+readonly kAdvanceCaption="回送り"
+readonly kClearRowCaption="クリア"
+readonly kClearAllCaption="全クリア"
+
+# Client coordinates of the window's controls.
+readonly kAdvanceButton=(588 90)
+readonly kLoadButton=(588 198)
+readonly kClearAllButton=(588 126)
+readonly kEmptySurface=(30 250)
+readonly kRowCentre=(49 85 121)
+readonly kNumberColumnCentre=192 # first number box
+readonly kNumberColumnStep=48
+readonly kDrawNumberCentre=48
+
+say() { printf '%s\n' "$*"; }
+fail() {
+    say "FAIL ($app_name): $*" >&2
+    say "windows on the screen:" >&2
+    xwininfo -root -tree 2>/dev/null | grep -F '"' | grep -vF 'has no name' >&2 || true
+    exit 1
+}
+
+# --- The game's layout --------------------------------------------------------------------
+
+app_name=$(basename "$program")
+case $app_name in
+RK7KLVN) row_size=7 clear_centre=516 data_folder_name=rkk7data file_prefix=7R ;;
+RK6KLVN) row_size=7 clear_centre=528 data_folder_name=rkk6data file_prefix=6R bonus_centre=488 ;;
+MiniKLVN) row_size=5 clear_centre=496 data_folder_name=rkk7data file_prefix=MR ;;
+*) fail "unknown program $program" ;;
+esac
+
+first_box_of_row() { echo "EDIT$((1 + ($1 - 1) * row_size))"; }
+
+box_centre_x() {
+    local k=$1
+    if [[ -n ${bonus_centre:-} ]] && ((k == row_size)); then
+        echo "$bonus_centre"
+    else
+        echo $((kNumberColumnCentre + kNumberColumnStep * (k - 1)))
+    fi
+}
+
+# A record of three draws without a 9 anywhere: the numbers 1 to 3 * row_size that have none,
+# then the draw number.
+data_record() {
+    local numbers
+    mapfile -t numbers < <(seq 1 40 | grep -v "$kMark" | sed -n "1,$((3 * row_size))p")
+    printf '"%s",' "${numbers[@]}"
+    printf '"%s"' "$kDrawNumber"
+}
+
+# --- Waiting and the windows --------------------------------------------------------------
+
+program_running() { kill -0 "$pid" 2>/dev/null; }
+running_and() {
+    program_running || fail "the program ended"
+    "$@"
+}
+
+# Fails after kTimeout seconds, or at once when the program ends.
+wait_until() {
+    local what=$1
+    shift
+    poll_until "$kTimeout" running_and "$@" || fail "no $what after $kTimeout s"
+}
+
+dialog_active() { find_shown_window "$1" "$main_window" && window_is_active "$shown_window"; }
+dialog_gone_and_window_active() { no_shown_window "$1" && window_is_active "$main_window"; }
+
+# The window manager hands the keys to the dialog only once it has made it the active window.
+answer_dialog() {
+    local dialog_caption=$1
+    shift
+    wait_until "active dialog '$dialog_caption'" dialog_active "$dialog_caption"
+    xdotool key "$@"
+}
+
+# Types into the dialog's file-name field, which has the focus when the dialog opens.
+answer_file_dialog() {
+    wait_until "active dialog '$kLoadCaption'" dialog_active "$kLoadCaption"
+    xdotool key ctrl+a
+    xdotool type --delay 2 "$1"
+    xdotool key Return
+}
+
+wait_for_return_to_window() {
+    wait_until "return to the window from '$1'" dialog_gone_and_window_active "$1"
+}
+
+click_at() { xdotool mousemove --window "$main_window" "$1" "$2" click 1; }
+
+# Clicks into box k of the row (0: the draw number) and types the text there.
+type_into() {
+    local row=$1 k=$2 text=$3 x
+    if ((k == 0)); then x=$kDrawNumberCentre; else x=$(box_centre_x "$k"); fi
+    click_at "$x" "${kRowCentre[row - 1]}"
+    xdotool type --delay 2 "$text"
+}
+
+# --- The window's text, through its copy menu and the clipboard ---------------------------
+
+readonly kClipboardMark="(nothing copied yet)"
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+clipboard_holds_mark() { [[ $(clipboard) == "$kClipboardMark" ]]; }
+clipboard_replaced() {
+    local text
+    text=$(clipboard) && [[ -n $text && $text != "$kClipboardMark" ]]
+}
+
+# The window's popup menus have no caption; they are the program's other visible windows.
+open_menus() {
+    xdotool search --onlyvisible --class "^$app_name\$" 2>/dev/null | grep -cvxF "$main_window" || true
+}
+menus_open_at_least() { (($(open_menus) >= $1)); }
+menus_closed() { (($(open_menus) == 0)); }
+
+# Sets `window_text` to the text that the window's "コピー(&Y)" → "テキスト(&T)" copies. The menus
+# grab the keyboard, so their keys reach them whichever window is active.
+copy_window_text() {
+    xclip -quiet -selection clipboard -i <<<"$kClipboardMark" >/dev/null 2>&1 &
+    mark_holder=$!
+    wait_until "mark on the clipboard" clipboard_holds_mark
+    xdotool mousemove --window "$main_window" "${kEmptySurface[@]}" click 3
+    wait_until "context menu" menus_open_at_least 1
+    xdotool key y
+    wait_until "copy submenu" menus_open_at_least 2
+    xdotool key t
+    wait_until "closing of the menus" menus_closed
+    wait_until "window text on the clipboard" clipboard_replaced
+    window_text=$(clipboard)
+    kill "$mark_holder" 2>/dev/null || true
+    wait "$mark_holder" 2>/dev/null || true
+    mark_holder=
+}
+
+# The boxes whose text holds the typed digit, by name, on one line. The rows read like
+# "１回前抽選 第1234回: 1 2 3 4 5 6 + 7": the draw number, then the boxes in order, a bonus after
+# "+"; an empty box leaves an empty place between two blanks.
+boxes_with_mark() {
+    awk -v row_size="$row_size" -v mark="$kMark" '
+        BEGIN { split("EDIT22 EDIT27 EDIT28", drawNumberBoxes, " ") }
+        /^(１|２|３)回前抽選/ {
+            row++
+            label = $0
+            sub(/:.*/, "", label)
+            if (index(label, mark))
+                marked = marked " " drawNumberBoxes[row]
+            numbers = $0
+            sub(/^[^:]*: /, "", numbers)
+            sub(/ [+] /, " ", numbers)
+            if (split(numbers " ", texts, /[ ]/) != row_size + 1) {
+                print "row " row " is not " row_size " boxes: " $0 > "/dev/stderr"
+                broken = 1
+                exit 1
+            }
+            for (k = 1; k <= row_size; k++)
+                if (index(texts[k], mark))
+                    marked = marked " EDIT" ((row - 1) * row_size + k)
+        }
+        END {
+            if (broken)
+                exit 1
+            if (row != 3) {
+                print "the window text has " row + 0 " rows, not 3" > "/dev/stderr"
+                exit 1
+            }
+            print substr(marked, 2)
+        }' <<<"$window_text"
+}
+
+# --- The program --------------------------------------------------------------------------
+
+make_work_folder() {
+    work=$(mktemp -d "${TMPDIR:-/tmp}/focus-after-dialogs.XXXXXX")
+    bin=$work/bin
+    data=$bin/$data_folder_name
+    mkdir -p "$data" "$work/home" "$work/runtime"
+    chmod 700 "$work/runtime"
+    cp "$program" "$bin/"
+    data_file=$data/${file_prefix}${kDrawNumber}kai.dat
+    printf '%s\r\n\x1a' "$(data_record)" >"$data_file"
+}
+
+start_program() {
+    cd "$work"
+    HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
+        QT_QPA_PLATFORM=xcb "$bin/$app_name" &
+    pid=$!
+    wait_until "window captioned '$caption'" find_shown_window "$caption"
+    main_window=$shown_window
+    wait_until "active window '$caption'" window_is_active "$main_window"
+    copy_window_text
+    local marked
+    marked=$(boxes_with_mark)
+    [[ -z $marked ]] || fail "$marked holds a $kMark at start:"$'\n'"$window_text"
+}
+
+# --- The cases ----------------------------------------------------------------------------
+
+# Every case starts from empty boxes, whatever the case before it left behind.
+clear_all() {
+    click_at "${kClearAllButton[@]}"
+    answer_dialog "$kClearAllCaption" Return
+    wait_for_return_to_window "$kClearAllCaption"
+}
+
+# The user has typed the last box of row 1 and then the draw number.
+row_1_and_draw_number_typed() {
+    type_into 1 "$row_size" 3
+    type_into 1 0 "$kDrawNumber"
+}
+
+# 「回送り」, answered with the key.
+advance() {
+    row_1_and_draw_number_typed
+    click_at "${kAdvanceButton[@]}"
+    answer_dialog "$kAdvanceCaption" "$1"
+    dialog_caption=$kAdvanceCaption expected_box=EDIT1
+}
+
+# 「データ」, with the prepared file chosen.
+load_file() {
+    row_1_and_draw_number_typed
+    click_at "${kLoadButton[@]}"
+    answer_file_dialog "$data_file"
+    dialog_caption=$kLoadCaption expected_box=EDIT1
+}
+
+# 「データ」, the dialog cancelled.
+load_nothing() {
+    row_1_and_draw_number_typed
+    click_at "${kLoadButton[@]}"
+    answer_dialog "$kLoadCaption" Escape
+    dialog_caption=$kLoadCaption expected_box=EDIT1
+}
+
+# 「CL」 of the row, answered with the key, after typing into the last box of the next row.
+clear_row() {
+    local row=$1 key=$2
+    type_into $((row % 3 + 1)) "$row_size" 3
+    click_at "$clear_centre" "${kRowCentre[row - 1]}"
+    answer_dialog "$kClearRowCaption" "$key"
+    dialog_caption=$kClearRowCaption expected_box=$(first_box_of_row "$row")
+}
+
+readonly kCases=("advance Return" "advance Escape" load_file load_nothing
+    "clear_row 1 Return" "clear_row 1 Escape" "clear_row 2 Return" "clear_row 2 Escape"
+    "clear_row 3 Return" "clear_row 3 Escape")
+
+# Runs one case and tells where the digit went; counts it in `failed` when it went elsewhere.
+run_case() {
+    local name=$1 steps landed
+    read -ra steps <<<"$name"
+    clear_all
+    "${steps[@]}"
+    wait_for_return_to_window "$dialog_caption"
+    xdotool key "$kMark"
+    copy_window_text
+    landed=$(boxes_with_mark)
+    if [[ $landed == "$expected_box" ]]; then
+        say "ok   $app_name $name: the digit went into $expected_box"
+        return
+    fi
+    say "FAIL $app_name $name: the digit went into ${landed:-no box} instead of $expected_box"
+    grep -E "^(１|２|３)回前抽選" <<<"$window_text" | sed 's/^/    /'
+    failed=$((failed + 1))
+}
+
+# --- Running ------------------------------------------------------------------------------
+
+clean_up() {
+    [[ -z ${pid:-} ]] || kill "$pid" 2>/dev/null || true
+    [[ -z ${mark_holder:-} ]] || kill "$mark_holder" 2>/dev/null || true
+    stop_window_manager
+    stop_virtual_screen
+    wait 2>/dev/null || true
+    [[ -z ${work:-} ]] || rm -rf "$work"
+}
+
+inside() {
+    trap clean_up EXIT
+    make_work_folder
+    start_window_manager "$work/window-manager.log"
+    start_program
+    failed=0
+    local entry
+    for entry in "${kCases[@]}"; do
+        run_case "$entry"
+    done
+    ((failed == 0)) || { say "$failed of ${#kCases[@]} cases failed in $app_name"; exit 1; }
+    say "all ${#kCases[@]} cases: the digit went where the handler put the focus"
+}
+
+source "$(dirname "$0")/virtual_screen.sh"
+start_virtual_screen
+inside
