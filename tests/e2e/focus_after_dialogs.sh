@@ -9,8 +9,9 @@
 # Each case leaves the focus in a box away from the one the handler should choose, presses a
 # button, answers its dialog with a key as a user would, and then, without any click, types the
 # digit 9. Nothing else in the window holds a 9, so the box that holds it in the window's text is
-# the box that had the focus. All cases run in one start of the program; each tells its result,
-# and the script fails when any case failed.
+# the box that had the focus. A last case pastes with the middle mouse button, which only an X
+# screen offers. All cases run in one start of the program; each tells its result, and the script
+# fails when any case failed.
 set -euo pipefail
 program=$1 caption=$2
 
@@ -287,6 +288,25 @@ run_case() {
     failed=$((failed + 1))
 }
 
+# The X11 middle-button paste of the primary selection obeys the box's rules like typing: text
+# with a letter in it is refused whole, digits go in.
+middle_button_paste() {
+    local text landed
+    clear_all
+    for text in "abc${kMark}2345" "$kMark"; do
+        printf '%s' "$text" | xclip -selection primary -i
+        xdotool mousemove --window "$main_window" "$(box_centre_x 2)" "${kRowCentre[0]}" click 2
+        copy_window_text
+        landed=$(boxes_with_mark)
+        if [[ $text == "$kMark" && $landed != EDIT2 ]] || [[ $text != "$kMark" && -n $landed ]]; then
+            say "FAIL $app_name middle-button paste of '$text': the boxes holding a $kMark: ${landed:-none}"
+            failed=$((failed + 1))
+            return
+        fi
+    done
+    say "ok   $app_name middle-button paste: letters refused, a digit taken"
+}
+
 # --- Running ------------------------------------------------------------------------------
 
 clean_up() {
@@ -308,7 +328,8 @@ inside() {
     for entry in "${kCases[@]}"; do
         run_case "$entry"
     done
-    ((failed == 0)) || { say "$failed of ${#kCases[@]} cases failed in $app_name"; exit 1; }
+    middle_button_paste
+    ((failed == 0)) || { say "$failed of $((${#kCases[@]} + 1)) cases failed in $app_name"; exit 1; }
     say "all ${#kCases[@]} cases: the digit went where the handler put the focus"
 }
 
