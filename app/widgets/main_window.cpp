@@ -22,6 +22,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 namespace {
 
@@ -124,9 +125,9 @@ void MainWindow::start(const QString& programPath) {
 }
 
 void MainWindow::placeOnScreen() {
-    const QRect screenArea = screen()->geometry();
-    move(screenArea.x() + screenArea.width() / 2 - WindowWidth / 2,
-         screenArea.y() + screenArea.height() / 2 - WindowHeight / 2);
+    const QRect place = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                            QSize(WindowWidth, WindowHeight), screen()->geometry());
+    move(place.topLeft());
     fitOuterSize();
 }
 
