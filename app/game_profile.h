@@ -57,7 +57,7 @@ struct GameProfile {
     void (*wrapHelper)(ProgramState&);     // OVR37SR, OVR43SR or OVR31SR
 
     std::string_view helpDocument;
-    std::string_view iconResource;
+    std::string_view iconName; // the window icon's XPM image
 
     // Number boxes of the three rows together (21, or 15 in the mini game).
     constexpr int numberBoxCount() const { return 3 * RowSize; }

@@ -44,7 +44,7 @@ inline constexpr GameProfile kRk7klvn{
     .loadedOlderDrawNumbers = DrawNumberForm::PlainDigits,
     .wrapHelper = &OVR37SR,
     .helpDocument = "RKM67KV.chm",
-    .iconResource = ":/icons/rk7klvn.xpm",
+    .iconName = "rk7klvn",
 };
 
 inline constexpr GameProfile kRk6klvn{
@@ -83,7 +83,7 @@ inline constexpr GameProfile kRk6klvn{
     .loadedOlderDrawNumbers = DrawNumberForm::GameText,
     .wrapHelper = &OVR43SR,
     .helpDocument = "RKM67KV.chm",
-    .iconResource = ":/icons/rk6klvn.xpm",
+    .iconName = "rk6klvn",
 };
 
 inline constexpr GameProfile kMiniklvn{
@@ -122,7 +122,7 @@ inline constexpr GameProfile kMiniklvn{
     .loadedOlderDrawNumbers = DrawNumberForm::PlainDigits,
     .wrapHelper = &OVR31SR,
     .helpDocument = "RKM67KV.chm",
-    .iconResource = ":/icons/miniklvn.xpm",
+    .iconName = "miniklvn",
 };
 
 inline void OVR37SR(ProgramState& state) {

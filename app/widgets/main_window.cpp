@@ -58,7 +58,7 @@ MainWindow::MainWindow(const GameProfile& profile, QWidget* parent)
       shell(this), mainForm{profile, *this, drawing, dialogs, shell, programState}, cycle(profile) {
     setObjectName(QStringLiteral("MAINFORM"));
     setWindowTitle(toQString(profile.caption));
-    setWindowIcon(loadWindowIcon(toQString(profile.iconResource)));
+    setWindowIcon(loadWindowIcon(profile.iconName));
     QPalette background = palette();
     background.setColor(QPalette::Window, colourOf(kPalette[Colour::LightGrey]));
     setPalette(background);

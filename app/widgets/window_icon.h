@@ -1,15 +1,8 @@
 #pragma once
 
-#include <QByteArrayView>
+#include <string_view>
 
 class QIcon;
-class QImage;
-class QString;
 
-// The window's icon, read from an XPM image among the program's resources; no icon when the
-// resource is missing or is not a complete XPM image.
-QIcon loadWindowIcon(const QString& resource);
-
-// The image an XPM text describes: its quoted strings are the header, the colours and the pixel
-// rows. A null image when the text holds fewer strings than its header announces.
-QImage imageFromXpmText(QByteArrayView text);
+// The window's icon, by the name of its XPM image ("rk7klvn"); no icon for an unknown name.
+QIcon loadWindowIcon(std::string_view name);

@@ -25,7 +25,7 @@ class ProgramIcon : public testing::TestWithParam<IconCase> {};
 
 TEST_P(ProgramIcon, IsTheProgramsPicture) {
     const IconCase& c = GetParam();
-    const QIcon icon = loadWindowIcon(toQString(c.profile->iconResource));
+    const QIcon icon = loadWindowIcon(c.profile->iconName);
     ASSERT_FALSE(icon.isNull());
     const QImage image = icon.pixmap(32, 32).toImage();
     ASSERT_EQ(image.size(), QSize(32, 32));
@@ -46,49 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.profile->programName);
     });
 
-TEST(ProgramIcon, MissingResourceGivesNoIcon) {
-    EXPECT_TRUE(loadWindowIcon(QStringLiteral(":/icons/none.xpm")).isNull());
+TEST(ProgramIcon, UnknownNameGivesNoIcon) {
+    EXPECT_TRUE(loadWindowIcon("none").isNull());
 }
-
-TEST(XpmText, TwoByTwoImage) {
-    const QImage image = imageFromXpmText("/* XPM */\n"
-                                          "static const char *two[] = {\n"
-                                          "\"2 2 2 1\",\n"
-                                          "\"a c #FF0000\",\n"
-                                          "\"b c #0000FF\",\n"
-                                          "\"ab\",\n"
-                                          "\"ba\"};\n");
-    ASSERT_EQ(image.size(), QSize(2, 2));
-    EXPECT_EQ(image.pixelColor(0, 0), QColor(255, 0, 0));
-    EXPECT_EQ(image.pixelColor(1, 0), QColor(0, 0, 255));
-    EXPECT_EQ(image.pixelColor(0, 1), QColor(0, 0, 255));
-    EXPECT_EQ(image.pixelColor(1, 1), QColor(255, 0, 0));
-}
-
-struct BrokenXpm {
-    const char* name;
-    const char* text;
-};
-
-void PrintTo(const BrokenXpm& b, std::ostream* os) {
-    *os << b.name;
-}
-
-class BrokenXpmText : public testing::TestWithParam<BrokenXpm> {};
-
-// Qt reads as many strings as the header announces, so a text that holds fewer is refused first.
-TEST_P(BrokenXpmText, GivesNoImage) {
-    EXPECT_TRUE(imageFromXpmText(GetParam().text).isNull());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, BrokenXpmText,
-    testing::Values(BrokenXpm{"Empty", ""}, BrokenXpm{"NoHeader", "\"a c #FF0000\",\"aa\""},
-                    BrokenXpm{"RowMissing", "\"2 2 1 1\",\"a c #FF0000\",\"aa\""},
-                    BrokenXpm{"ColourMissing", "\"1 1 2 1\",\"a c #FF0000\",\"a\""},
-                    BrokenXpm{"RowTooShort", "\"2 2 1 1\",\"a c #FF0000\",\"aa\",\"a\""},
-                    BrokenXpm{"ZeroWidth", "\"0 1 1 1\",\"a c #FF0000\",\"\""},
-                    BrokenXpm{"UnclosedQuote", "\"1 1 1 1\",\"a c #FF0000\",\"a"}),
-    [](const testing::TestParamInfo<BrokenXpm>& info) { return std::string(info.param.name); });
 
 } // namespace
