@@ -4,10 +4,6 @@
 
 #include <gtest/gtest.h>
 
-void PrintTo(ShiftJisConverter via, std::ostream* os) {
-    *os << (via == ShiftJisConverter::StringConverter ? "string converters" : "Core5Compat codec");
-}
-
 namespace {
 
 struct Conversion {
@@ -33,65 +29,46 @@ void PrintTo(const Conversion& c, std::ostream* os) {
     *os << c.name;
 }
 
-class ShiftJis : public testing::TestWithParam<std::tuple<ShiftJisConverter, Conversion>> {
+class ShiftJis : public testing::TestWithParam<Conversion> {
 protected:
-    ShiftJisConverter via() const { return std::get<0>(GetParam()); }
-    const Conversion& conversion() const { return std::get<1>(GetParam()); }
+    const Conversion& conversion() const { return GetParam(); }
 };
 
 TEST_P(ShiftJis, EncodesToTheCodePageBytes) {
-    const std::optional<QByteArray> bytes =
-        toShiftJis(QString::fromUtf16(conversion().text), via());
+    const std::optional<QByteArray> bytes = toShiftJis(QString::fromUtf16(conversion().text));
     ASSERT_TRUE(bytes.has_value());
     EXPECT_EQ(*bytes, QByteArray(conversion().bytes));
 }
 
 TEST_P(ShiftJis, DecodesTheCodePageBytes) {
-    const std::optional<QString> text = fromShiftJis(QByteArray(conversion().bytes), via());
+    const std::optional<QString> text = fromShiftJis(QByteArray(conversion().bytes));
     ASSERT_TRUE(text.has_value());
     EXPECT_EQ(*text, QString::fromUtf16(conversion().text));
 }
 
-INSTANTIATE_TEST_SUITE_P(BothConverters, ShiftJis,
-                         testing::Combine(testing::Values(ShiftJisConverter::StringConverter,
-                                                          ShiftJisConverter::TextCodec),
-                                          testing::ValuesIn(kConversions)),
-                         [](const testing::TestParamInfo<ShiftJis::ParamType>& info) {
-                             const bool strings =
-                                 std::get<0>(info.param) == ShiftJisConverter::StringConverter;
-                             return std::string(strings ? "Strings_" : "Codec_") +
-                                    std::get<1>(info.param).name;
+INSTANTIATE_TEST_SUITE_P(Texts, ShiftJis, testing::ValuesIn(kConversions),
+                         [](const testing::TestParamInfo<Conversion>& info) {
+                             return std::string(info.param.name);
                          });
 
-class ShiftJisBytes : public testing::TestWithParam<ShiftJisConverter> {};
-
-TEST_P(ShiftJisBytes, RefusesACharacterOutsideTheCodePage) {
-    EXPECT_FALSE(toShiftJis(QStringLiteral("12\U0001F600"), GetParam()).has_value());
+TEST(ShiftJisBytes, RefusesACharacterOutsideTheCodePage) {
+    EXPECT_FALSE(toShiftJis(QStringLiteral("12\U0001F600")).has_value());
 }
 
-TEST_P(ShiftJisBytes, RefusesADoubleByteCharacterCutAfterItsFirstByte) {
-    EXPECT_FALSE(fromShiftJis(QByteArray("12\x81"), GetParam()).has_value());
-    EXPECT_FALSE(fromShiftJis(QByteArray("\x82"), GetParam()).has_value());
+TEST(ShiftJisBytes, RefusesADoubleByteCharacterCutAfterItsFirstByte) {
+    EXPECT_FALSE(fromShiftJis(QByteArray("12\x81")).has_value());
+    EXPECT_FALSE(fromShiftJis(QByteArray("\x82")).has_value());
 }
 
-TEST_P(ShiftJisBytes, RefusesAFirstByteFollowedByNoSecondByte) {
-    EXPECT_FALSE(fromShiftJis(QByteArray("\x81 1"), GetParam()).has_value());
+TEST(ShiftJisBytes, RefusesAFirstByteFollowedByNoSecondByte) {
+    EXPECT_FALSE(fromShiftJis(QByteArray("\x81 1")).has_value());
 }
 
-TEST_P(ShiftJisBytes, TakesASecondByteOutsideTheLeadRangeAsPartOfTheCharacter) {
+TEST(ShiftJisBytes, TakesASecondByteOutsideTheLeadRangeAsPartOfTheCharacter) {
     // 0x81 0x81 is one character (＝); the trail byte lies in the lead range as well.
-    const std::optional<QString> text = fromShiftJis(QByteArray("\x81\x81"), GetParam());
+    const std::optional<QString> text = fromShiftJis(QByteArray("\x81\x81"));
     ASSERT_TRUE(text.has_value());
     EXPECT_EQ(*text, QStringLiteral("＝"));
 }
-
-INSTANTIATE_TEST_SUITE_P(BothConverters, ShiftJisBytes,
-                         testing::Values(ShiftJisConverter::StringConverter,
-                                         ShiftJisConverter::TextCodec),
-                         [](const testing::TestParamInfo<ShiftJisConverter>& info) {
-                             return info.param == ShiftJisConverter::StringConverter
-                                        ? std::string("Strings")
-                                        : std::string("Codec");
-                         });
 
 } // namespace
