@@ -1,0 +1,104 @@
+#include "draw_history.h"
+
+#include "draw_record.h"
+#include "game_profile.h"
+#include "number_text.h"
+#include "profile_text.h"
+
+#include <QDir>
+#include <algorithm>
+
+namespace {
+
+constexpr qsizetype kNumberFieldChars = 2;
+
+struct FileDraws {
+    QString name;
+    int latest = 0;
+    KnownDraw draws[3]; // latest, latest - 1, latest - 2
+};
+
+struct Source {
+    KnownDraw draw;
+    QString from;
+};
+
+// The three draws of a record as a load puts them into the boxes and the prediction reads them.
+std::optional<FileDraws> drawsOfRecord(const GameProfile& profile, const DrawRecord& record) {
+    FileDraws file;
+    file.latest = static_cast<int>(std::min(numericValue(record.last()), 1.0e9));
+    if (file.latest < 3)
+        return std::nullopt;
+    for (int row = 0; row < 3; ++row) {
+        QStringList texts;
+        for (int slot = 0; slot < profile.RowSize; ++slot)
+            texts << lastChars(record[row * profile.RowSize + slot], kNumberFieldChars);
+        const std::optional<KnownDraw> draw = knownDraw(profile, texts);
+        if (!draw)
+            return std::nullopt;
+        file.draws[row] = *draw;
+    }
+    return file;
+}
+
+void readDataFiles(const GameProfile& profile, const QString& dataFolder, DrawHistory& history,
+                   std::vector<FileDraws>& files) {
+    const QString prefix = toQString(profile.FilePrefix);
+    const QDir folder(dataFolder);
+    for (const QFileInfo& entry : folder.entryInfoList(QDir::Files | QDir::System, QDir::Name)) {
+        const QString name = entry.fileName();
+        if (!name.startsWith(prefix) || !name.endsWith(QLatin1String(".dat")))
+            continue;
+        const DrawRecordRead read = ReadDrawRecord(entry.filePath(), profile.RecordFieldCount);
+        if (read.error) {
+            // A file that gives its first field but not all of them is readable, only short.
+            const bool readable = !ReadDrawRecord(entry.filePath(), 1).error;
+            ++(readable ? history.shortFiles : history.unreadableFiles);
+            continue;
+        }
+        std::optional<FileDraws> draws = drawsOfRecord(profile, read.fields);
+        if (!draws) {
+            ++history.invalidDrawFiles;
+            continue;
+        }
+        draws->name = name;
+        ++history.filesRead;
+        files.push_back(*draws);
+    }
+}
+
+void lay(std::map<int, Source>& sources, int number, const Source& over,
+         std::vector<Disagreement>& disagreements) {
+    const auto [place, added] = sources.try_emplace(number, over);
+    if (added)
+        return;
+    if (place->second.draw != over.draw)
+        disagreements.push_back(
+            {number, over.draw, over.from, place->second.draw, place->second.from});
+    place->second = over;
+}
+
+} // namespace
+
+DrawHistory assembleHistory(const GameProfile& profile, const QString& dataFolder,
+                            const ResultsFile* results) {
+    DrawHistory history;
+    std::vector<FileDraws> files;
+    readDataFiles(profile, dataFolder, history, files);
+    // Newer draws' files are laid last, so that they win over older ones.
+    std::stable_sort(files.begin(), files.end(),
+                     [](const FileDraws& a, const FileDraws& b) { return a.latest < b.latest; });
+    std::map<int, Source> sources;
+    for (const FileDraws& file : files) {
+        for (int row = 2; row >= 0; --row)
+            lay(sources, file.latest - row, {file.draws[row], file.name}, history.disagreements);
+    }
+    if (results) {
+        history.skippedResultLines = results->skippedLines;
+        for (const auto& [number, draw] : results->draws)
+            lay(sources, number, {draw, ResultsSourceName}, history.disagreements);
+    }
+    for (const auto& [number, source] : sources)
+        history.draws.emplace(number, source.draw);
+    return history;
+}

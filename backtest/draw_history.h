@@ -1,0 +1,40 @@
+#pragma once
+
+#include "known_draw.h"
+#include "results_file.h"
+
+#include <QString>
+#include <map>
+#include <vector>
+
+struct GameProfile;
+
+// Two sources that name different numbers for the same draw; the one kept is the results file
+// over any data file, and a later data file (of a newer draw) over an earlier one.
+struct Disagreement {
+    int draw = 0;
+    KnownDraw kept;
+    QString keptFrom;
+    KnownDraw dropped;
+    QString droppedFrom;
+};
+
+// Every draw the player's own files tell, and what could not be used.
+struct DrawHistory {
+    std::map<int, KnownDraw> draws;
+    int filesRead = 0;
+    int unreadableFiles = 0;    // could not be opened or read, or are no data file
+    int shortFiles = 0;         // hold fewer fields than the game's record
+    int invalidDrawFiles = 0;   // a row is not a valid draw of the game
+    int skippedResultLines = 0; // of the results file
+    std::vector<Disagreement> disagreements;
+};
+
+// The name of the results file in the history's reports.
+inline const QString ResultsSourceName = QStringLiteral("結果ファイル");
+
+// Reads every data file of the game in the folder (names that start with the game's prefix and
+// end in ".dat") with the reader of the load command, each giving its draw N and the two before
+// it, then lays the results file, where there is one, over them.
+DrawHistory assembleHistory(const GameProfile& profile, const QString& dataFolder,
+                            const ResultsFile* results = nullptr);
