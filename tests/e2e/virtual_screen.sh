@@ -18,47 +18,47 @@ launch_virtual_screen() {
     numberFile=$(mktemp)
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset -ac 3>"$numberFile" 2>/dev/null &
     VIRTUAL_SCREEN_PID=$!
-    for _ in $(seq 300); do
-        if [[ -s $numberFile ]]; then
-            display=":$(head -n 1 "$numberFile")"
-            break
-        fi
-        kill -0 "$VIRTUAL_SCREEN_PID" 2>/dev/null || break
-        sleep 0.1
-    done
+    if poll_until --while "$VIRTUAL_SCREEN_PID" 30 test -s "$numberFile"; then
+        display=":$(head -n 1 "$numberFile")"
+    fi
     rm -f "$numberFile"
     [[ -n $display ]] || return 1
-    for _ in $(seq 30); do
-        if xdpyinfo -display "$display" >/dev/null 2>&1; then
-            export DISPLAY=$display
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
+    poll_until --while "$VIRTUAL_SCREEN_PID" 3 screen_answers "$display" || return 1
+    export DISPLAY=$display
 }
+
+screen_answers() { xdpyinfo -display "$1" >/dev/null 2>&1; }
 
 # Waits for the server to be gone, so that the next test's server never starts beside one
 # that is still taking its display down.
 stop_virtual_screen() {
     [[ -n ${VIRTUAL_SCREEN_PID:-} ]] || return 0
     kill "$VIRTUAL_SCREEN_PID" 2>/dev/null || true
-    for _ in $(seq 50); do
-        kill -0 "$VIRTUAL_SCREEN_PID" 2>/dev/null || break
-        sleep 0.1
-    done
+    poll_until 5 process_ended "$VIRTUAL_SCREEN_PID" || true
     VIRTUAL_SCREEN_PID=""
     return 0
 }
 
-# Runs the command until it succeeds, trying every 50 ms; returns 1 once the given seconds have
-# passed without success.
+process_ended() { ! kill -0 "$1" 2>/dev/null; }
+
+# Every wait of the end-to-end scripts: runs the command until it succeeds, trying every 50 ms.
+# Returns 0 once it has, 1 once the given seconds have passed without success, and 2 as soon as
+# the process given with --while has ended: whatever it was to bring about cannot come now.
+# usage: poll_until [--while PID] SECONDS COMMAND...
 poll_until() {
+    local watched=""
+    if [[ $1 == --while ]]; then
+        watched=$2
+        shift 2
+    fi
     local seconds=$1
     shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
+    # Kept in microseconds: a deadline in whole seconds would cut a short limit by up to one.
+    local deadline=$((${EPOCHREALTIME//[!0-9]/} + seconds * 1000000))
+    while true; do
+        [[ -z $watched ]] || ! process_ended "$watched" || return 2
+        "$@" && return 0
+        ((${EPOCHREALTIME//[!0-9]/} < deadline)) || return 1
         sleep 0.05
     done
 }
