@@ -86,7 +86,10 @@ wait_until() {
     poll_until "$kTimeout" running_and "$@" || fail "no $what after $kTimeout s"
 }
 
-dialog_active() { find_shown_window "$1" "$main_window" && window_is_active "$shown_window"; }
+dialog_active() {
+    local dialog
+    dialog=$(find_shown_window "$1" "$main_window") && window_is_active "$dialog"
+}
 dialog_gone_and_window_active() { no_shown_window "$1" && window_is_active "$main_window"; }
 
 # The window manager hands the keys to the dialog only once it has made it the active window.
@@ -208,8 +211,7 @@ start_program() {
     HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
         QT_QPA_PLATFORM=xcb "$bin/$app_name" &
     pid=$!
-    wait_until "window captioned '$caption'" find_shown_window "$caption"
-    main_window=$shown_window
+    main_window=$(wait_until "window captioned '$caption'" find_shown_window "$caption")
     wait_until "active window '$caption'" window_is_active "$main_window"
     copy_window_text
     local marked

@@ -115,15 +115,17 @@ stop_window_manager() {
 
 # --- Windows --------------------------------------------------------------------------------
 
-# Sets `shown_window` to a visible window with exactly the caption, other than the one given.
+# Finding a window: prints the id of a visible window with exactly the caption, other than the
+# one given, to be taken with $(...); fails, printing nothing, while there is none.
 find_shown_window() {
-    local caption=$1 other=${2:-none}
-    shown_window=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null |
+    local caption=$1 other=${2:-none} window
+    window=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null |
         grep -vxF "$other" | head -n 1 || true)
-    [[ -n $shown_window ]]
+    [[ -n $window ]] || return 1
+    echo "$window"
 }
 
-no_shown_window() { ! find_shown_window "$1"; }
+no_shown_window() { ! find_shown_window "$1" >/dev/null; }
 
 # Under a window manager the keys go to the window that it has made the active one.
 window_is_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
