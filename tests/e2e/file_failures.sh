@@ -20,8 +20,8 @@
 # copies keep it clear of the build folder, which nobody may not be allowed to enter.
 set -euo pipefail
 case_name=$1 program=$2 caption=$3 replace_library=$4
+source "$(dirname "$0")/virtual_screen.sh"
 
-readonly kTimeout=30 # seconds one step may take on a loaded machine
 readonly kErrorCaption="エラー発生"
 readonly kSaveDialogCaption="保存"
 readonly kLoadDialogCaption="データー選択"
@@ -83,33 +83,9 @@ expected_first_row() {
     echo "$line"
 }
 
-# --- Waiting ------------------------------------------------------------------------------
-
-program_running() { kill -0 "$pid" 2>/dev/null; }
-
-# Runs the command until it succeeds; fails after kTimeout seconds or when the program ends.
-wait_until() {
-    local what=$1
-    shift
-    local deadline=$((SECONDS + kTimeout))
-    until "$@"; do
-        program_running || fail "the program ended while waiting for $what"
-        ((SECONDS < deadline)) || fail "no $what after $kTimeout s"
-        sleep 0.05
-    done
-}
-
 # --- Windows ------------------------------------------------------------------------------
 
-visible_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
-
-# Sets `found` to a visible window with the caption, other than the one given.
-window_found() {
-    local caption=$1 other=${2:-none}
-    found=$(visible_windows "$caption" | grep -vxF "$other" | head -n 1)
-    [[ -n $found ]]
-}
-no_window() { [[ -z $(visible_windows "$1") ]]; }
+program_running() { kill -0 "$pid" 2>/dev/null; }
 
 # The window's popup menus have no caption; they are the program's other visible windows.
 open_menus() {
@@ -117,10 +93,6 @@ open_menus() {
 }
 menus_open_at_least() { (($(open_menus) >= $1)); }
 menus_closed() { (($(open_menus) == 0)); }
-
-wait_for_window() {
-    wait_until "window captioned '$1'" window_found "$@"
-}
 
 # Without a window manager the keys go to the window under the pointer.
 keys_to() {
@@ -233,8 +205,7 @@ start_program() {
     # Started directly, without a function or subshell between, so that $! is the program.
     "${program_user[@]}" env "${environment[@]}" "$bin/$app_name" &
     pid=$!
-    wait_for_window "$caption"
-    main_window=$found
+    main_window=$(wait_for_window "$caption")
 }
 
 fill_boxes() {
@@ -254,35 +225,36 @@ fill_boxes() {
         fail "the typed draws did not reach the boxes; the window shows:"$'\n'"$entered_text"
 }
 
-# Opens the file dialog with the button at x, y and types the path into its file-name field.
+# Opens the file dialog with the button at x, y, keeps it in `file_dialog` and types the path
+# into its file-name field.
 choose_in_dialog() {
     local dialog_caption=$1 path=$2 x=$3 y=$4
     click_at "$x" "$y"
-    wait_for_window "$dialog_caption"
-    file_dialog=$found
+    file_dialog=$(wait_for_window "$dialog_caption")
     keys_to "$file_dialog" ctrl+a
     xdotool type --delay 2 "$path"
 }
 
 answer_overwrite_question_yes() {
-    wait_for_window "$kSaveDialogCaption" "$file_dialog"
-    keys_to "$found" alt+y
+    local question
+    question=$(wait_for_window "$kSaveDialogCaption" "$file_dialog")
+    keys_to "$question" alt+y
 }
 
 # The message must come, and once it is closed the window must still be there, unchanged.
 expect_error_message() {
-    wait_for_window "$kErrorCaption"
-    local box=$found
-    window_found "$caption" || fail "the window went away while the message was up"
-    if ! no_window "$kSaveDialogCaption" || ! no_window "$kLoadDialogCaption"; then
+    local box
+    box=$(wait_for_window "$kErrorCaption")
+    find_shown_window "$caption" >/dev/null || fail "the window went away while the message was up"
+    if ! no_shown_window "$kSaveDialogCaption" || ! no_shown_window "$kLoadDialogCaption"; then
         fail "a file dialog is still up beside the message"
     fi
     keys_to "$box" Return
-    wait_until "closing of the message" no_window "$kErrorCaption"
+    wait_until "closing of the message" no_shown_window "$kErrorCaption"
     copy_window_text
     [[ $window_text == "$entered_text" ]] ||
         fail "the boxes changed; before:"$'\n'"$entered_text"$'\n'"after:"$'\n'"$window_text"
-    window_found "$caption" || fail "the window is gone after the message"
+    find_shown_window "$caption" >/dev/null || fail "the window is gone after the message"
     program_running || fail "the program ended after the message"
 }
 
@@ -338,7 +310,7 @@ folder_as_save_file() {
     fill_boxes
     choose_in_dialog "$kSaveDialogCaption" "$target" "${kSaveButton[@]}"
     xdotool key Return
-    wait_for_window "$kSaveDialogCaption" "$file_dialog"
+    wait_for_window "$kSaveDialogCaption" "$file_dialog" >/dev/null
     rm "$target"
     mkdir "$target"
     record_file "$target/kept.dat" "$kOlderRecord"
@@ -389,7 +361,7 @@ huge_file() {
     read_before=$(bytes_read)
     started=$(milliseconds)
     xdotool key Return
-    wait_for_window "$kErrorCaption"
+    wait_for_window "$kErrorCaption" >/dev/null
     local took=$(($(milliseconds) - started)) read=$(($(bytes_read) - read_before))
     say "refused after $took ms, having read $read bytes"
     ((took < kHugeFileSeconds * 1000)) || fail "the refusal took $took ms"
@@ -443,6 +415,5 @@ inside() {
     say "$case_name: the program told of the failure and kept its window, its boxes and the files"
 }
 
-source "$(dirname "$0")/virtual_screen.sh"
 start_virtual_screen
 inside

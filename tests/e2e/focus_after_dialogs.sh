@@ -14,8 +14,8 @@
 # fails when any case failed.
 set -euo pipefail
 program=$1 caption=$2
+source "$(dirname "$0")/virtual_screen.sh"
 
-readonly kTimeout=30 # seconds one step may take on a loaded machine
 readonly kMark=9
 readonly kDrawNumber=1234
 readonly kLoadCaption="データー選択"
@@ -72,19 +72,6 @@ data_record() {
 }
 
 # --- Waiting and the windows --------------------------------------------------------------
-
-program_running() { kill -0 "$pid" 2>/dev/null; }
-running_and() {
-    program_running || fail "the program ended"
-    "$@"
-}
-
-# Fails after kTimeout seconds, or at once when the program ends.
-wait_until() {
-    local what=$1
-    shift
-    poll_until "$kTimeout" running_and "$@" || fail "no $what after $kTimeout s"
-}
 
 dialog_active() {
     local dialog
@@ -211,7 +198,7 @@ start_program() {
     HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
         QT_QPA_PLATFORM=xcb "$bin/$app_name" &
     pid=$!
-    main_window=$(wait_until "window captioned '$caption'" find_shown_window "$caption")
+    main_window=$(wait_for_window "$caption")
     wait_until "active window '$caption'" window_is_active "$main_window"
     copy_window_text
     local marked
@@ -335,6 +322,5 @@ inside() {
     say "all ${#kCases[@]} cases: the digit went where the handler put the focus"
 }
 
-source "$(dirname "$0")/virtual_screen.sh"
 start_virtual_screen
 inside

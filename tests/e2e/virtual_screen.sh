@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the end-to-end scripts: starts a private virtual X screen for this script and
 # points DISPLAY at it. The X server picks a free display number itself (-displayfd), so that
 # several tests, or several people's tests, can run side by side without racing for one number.
@@ -129,3 +130,22 @@ no_shown_window() { ! find_shown_window "$1" >/dev/null; }
 
 # Under a window manager the keys go to the window that it has made the active one.
 window_is_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
+
+# --- Steps of a script that drives a program -------------------------------------------------
+# Such a script keeps the program's process id in `pid` and ends the test with `fail MESSAGE`.
+
+readonly kStepTimeout=30 # seconds one step may take on a loaded machine
+
+# Runs the command until it succeeds, passing on what it prints then; fails the test after
+# kStepTimeout seconds, or at once when the program ends.
+wait_until() {
+    local what=$1 status=0
+    shift
+    # shellcheck disable=SC2154 # the script's own, as said above
+    poll_until --while "$pid" "$kStepTimeout" "$@" || status=$?
+    ((status != 2)) || fail "the program ended while waiting for $what"
+    ((status == 0)) || fail "no $what after $kStepTimeout s"
+}
+
+# Prints the id of the shown window with the caption, other than the one given, once there is one.
+wait_for_window() { wait_until "window captioned '$1'" find_shown_window "$@"; }
