@@ -21,6 +21,7 @@
 set -euo pipefail
 case_name=$1 program=$2 caption=$3 replace_library=$4
 source "$(dirname "$0")/virtual_screen.sh"
+source "$(dirname "$0")/window_text.sh"
 
 readonly kErrorCaption="エラー発生"
 readonly kSaveDialogCaption="保存"
@@ -29,7 +30,6 @@ readonly kLoadDialogCaption="データー選択"
 # Client coordinates of the window's controls.
 readonly kSaveButton=(588 234)
 readonly kLoadButton=(588 198)
-readonly kEmptySurface=(30 250)
 readonly kRowCentre=(49 85 121)
 readonly kNumberColumnCentre=192 # first number box
 readonly kNumberColumnStep=48
@@ -87,13 +87,6 @@ expected_first_row() {
 
 program_running() { kill -0 "$pid" 2>/dev/null; }
 
-# The window's popup menus have no caption; they are the program's other visible windows.
-open_menus() {
-    xdotool search --onlyvisible --class "^$app_name\$" 2>/dev/null | grep -cvxF "$main_window" || true
-}
-menus_open_at_least() { (($(open_menus) >= $1)); }
-menus_closed() { (($(open_menus) == 0)); }
-
 # Without a window manager the keys go to the window under the pointer.
 keys_to() {
     local window=$1
@@ -102,34 +95,6 @@ keys_to() {
 }
 
 click_at() { xdotool mousemove --window "$main_window" "$1" "$2" click 1; }
-
-# --- The window's text, through its copy menu and the clipboard ---------------------------
-
-readonly kClipboardMark="(nothing copied yet)"
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
-clipboard_holds_mark() { [[ $(clipboard) == "$kClipboardMark" ]]; }
-clipboard_replaced() {
-    local text
-    text=$(clipboard) && [[ -n $text && $text != "$kClipboardMark" ]]
-}
-
-# Sets `window_text` to the text that the window's "コピー(&Y)" → "テキスト(&T)" copies.
-copy_window_text() {
-    xclip -quiet -selection clipboard -i <<<"$kClipboardMark" >/dev/null 2>&1 &
-    mark_holder=$!
-    wait_until "mark on the clipboard" clipboard_holds_mark
-    xdotool mousemove --window "$main_window" "${kEmptySurface[@]}" click 3
-    wait_until "context menu" menus_open_at_least 1
-    xdotool key y
-    wait_until "copy submenu" menus_open_at_least 2
-    xdotool key t
-    wait_until "closing of the menus" menus_closed
-    wait_until "window text on the clipboard" clipboard_replaced
-    window_text=$(clipboard)
-    kill "$mark_holder" 2>/dev/null || true
-    wait "$mark_holder" 2>/dev/null || true
-    mark_holder=
-}
 
 # --- The files ----------------------------------------------------------------------------
 
@@ -219,8 +184,7 @@ fill_boxes() {
         click_at "$kDrawNumberCentre" "${kRowCentre[row - 1]}"
         xdotool type --delay 2 "${kDrawNumbers[row - 1]}"
     done
-    copy_window_text
-    entered_text=$window_text
+    entered_text=$(copy_window_text "$main_window" "$app_name")
     grep -qxF "$(expected_first_row)" <<<"$entered_text" ||
         fail "the typed draws did not reach the boxes; the window shows:"$'\n'"$entered_text"
 }
@@ -251,7 +215,8 @@ expect_error_message() {
     fi
     keys_to "$box" Return
     wait_until "closing of the message" no_shown_window "$kErrorCaption"
-    copy_window_text
+    local window_text
+    window_text=$(copy_window_text "$main_window" "$app_name")
     [[ $window_text == "$entered_text" ]] ||
         fail "the boxes changed; before:"$'\n'"$entered_text"$'\n'"after:"$'\n'"$window_text"
     find_shown_window "$caption" >/dev/null || fail "the window is gone after the message"
@@ -397,7 +362,6 @@ named_pipe() {
 
 clean_up() {
     [[ -z ${pid:-} ]] || kill "$pid" 2>/dev/null || true
-    [[ -z ${mark_holder:-} ]] || kill "$mark_holder" 2>/dev/null || true
     stop_virtual_screen
     wait 2>/dev/null || true
     [[ -z ${work:-} ]] || { chmod -R u+w "$work" && rm -rf "$work"; }
