@@ -101,7 +101,7 @@ start_window_manager() {
     window_manager_config >"$WINDOW_MANAGER_CONFIG"
     openbox --sm-disable --config-file "$WINDOW_MANAGER_CONFIG" >"$log" 2>&1 &
     WINDOW_MANAGER_PID=$!
-    if ! poll_until 30 window_manager_ready; then
+    if ! poll_until --while "$WINDOW_MANAGER_PID" 30 window_manager_ready; then
         echo "the window manager did not take the screen; it said:"
         cat "$log"
         exit 1
