@@ -136,8 +136,9 @@ window_is_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
 
 readonly kStepTimeout=30 # seconds one step may take on a loaded machine
 
-# Runs the command until it succeeds, passing on what it prints then; fails the test after
-# kStepTimeout seconds, or at once when the program ends.
+# Runs the command until it succeeds; fails the test after kStepTimeout seconds, or at once when
+# the program ends. What the command prints comes out, so that a window that it finds can be
+# taken with $(...).
 wait_until() {
     local what=$1 status=0
     shift
