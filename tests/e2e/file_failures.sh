@@ -20,8 +20,9 @@
 # copies keep it clear of the build folder, which nobody may not be allowed to enter.
 set -euo pipefail
 case_name=$1 program=$2 caption=$3 replace_library=$4
+source "$(dirname "$0")/virtual_screen.sh"
+source "$(dirname "$0")/window_text.sh"
 
-readonly kTimeout=30 # seconds one step may take on a loaded machine
 readonly kErrorCaption="エラー発生"
 readonly kSaveDialogCaption="保存"
 readonly kLoadDialogCaption="データー選択"
@@ -29,7 +30,6 @@ readonly kLoadDialogCaption="データー選択"
 # Client coordinates of the window's controls.
 readonly kSaveButton=(588 234)
 readonly kLoadButton=(588 198)
-readonly kEmptySurface=(30 250)
 readonly kRowCentre=(49 85 121)
 readonly kNumberColumnCentre=192 # first number box
 readonly kNumberColumnStep=48
@@ -83,44 +83,9 @@ expected_first_row() {
     echo "$line"
 }
 
-# --- Waiting ------------------------------------------------------------------------------
-
-program_running() { kill -0 "$pid" 2>/dev/null; }
-
-# Runs the command until it succeeds; fails after kTimeout seconds or when the program ends.
-wait_until() {
-    local what=$1
-    shift
-    local deadline=$((SECONDS + kTimeout))
-    until "$@"; do
-        program_running || fail "the program ended while waiting for $what"
-        ((SECONDS < deadline)) || fail "no $what after $kTimeout s"
-        sleep 0.05
-    done
-}
-
 # --- Windows ------------------------------------------------------------------------------
 
-visible_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
-
-# Sets `found` to a visible window with the caption, other than the one given.
-window_found() {
-    local caption=$1 other=${2:-none}
-    found=$(visible_windows "$caption" | grep -vxF "$other" | head -n 1)
-    [[ -n $found ]]
-}
-no_window() { [[ -z $(visible_windows "$1") ]]; }
-
-# The window's popup menus have no caption; they are the program's other visible windows.
-open_menus() {
-    xdotool search --onlyvisible --class "^$app_name\$" 2>/dev/null | grep -cvxF "$main_window" || true
-}
-menus_open_at_least() { (($(open_menus) >= $1)); }
-menus_closed() { (($(open_menus) == 0)); }
-
-wait_for_window() {
-    wait_until "window captioned '$1'" window_found "$@"
-}
+program_running() { kill -0 "$pid" 2>/dev/null; }
 
 # Without a window manager the keys go to the window under the pointer.
 keys_to() {
@@ -130,34 +95,6 @@ keys_to() {
 }
 
 click_at() { xdotool mousemove --window "$main_window" "$1" "$2" click 1; }
-
-# --- The window's text, through its copy menu and the clipboard ---------------------------
-
-readonly kClipboardMark="(nothing copied yet)"
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
-clipboard_holds_mark() { [[ $(clipboard) == "$kClipboardMark" ]]; }
-clipboard_replaced() {
-    local text
-    text=$(clipboard) && [[ -n $text && $text != "$kClipboardMark" ]]
-}
-
-# Sets `window_text` to the text that the window's "コピー(&Y)" → "テキスト(&T)" copies.
-copy_window_text() {
-    xclip -quiet -selection clipboard -i <<<"$kClipboardMark" >/dev/null 2>&1 &
-    mark_holder=$!
-    wait_until "mark on the clipboard" clipboard_holds_mark
-    xdotool mousemove --window "$main_window" "${kEmptySurface[@]}" click 3
-    wait_until "context menu" menus_open_at_least 1
-    xdotool key y
-    wait_until "copy submenu" menus_open_at_least 2
-    xdotool key t
-    wait_until "closing of the menus" menus_closed
-    wait_until "window text on the clipboard" clipboard_replaced
-    window_text=$(clipboard)
-    kill "$mark_holder" 2>/dev/null || true
-    wait "$mark_holder" 2>/dev/null || true
-    mark_holder=
-}
 
 # --- The files ----------------------------------------------------------------------------
 
@@ -233,8 +170,7 @@ start_program() {
     # Started directly, without a function or subshell between, so that $! is the program.
     "${program_user[@]}" env "${environment[@]}" "$bin/$app_name" &
     pid=$!
-    wait_for_window "$caption"
-    main_window=$found
+    main_window=$(wait_for_window "$caption")
 }
 
 fill_boxes() {
@@ -248,41 +184,42 @@ fill_boxes() {
         click_at "$kDrawNumberCentre" "${kRowCentre[row - 1]}"
         xdotool type --delay 2 "${kDrawNumbers[row - 1]}"
     done
-    copy_window_text
-    entered_text=$window_text
+    entered_text=$(copy_window_text "$main_window" "$app_name")
     grep -qxF "$(expected_first_row)" <<<"$entered_text" ||
         fail "the typed draws did not reach the boxes; the window shows:"$'\n'"$entered_text"
 }
 
-# Opens the file dialog with the button at x, y and types the path into its file-name field.
+# Opens the file dialog with the button at x, y, keeps it in `file_dialog` and types the path
+# into its file-name field.
 choose_in_dialog() {
     local dialog_caption=$1 path=$2 x=$3 y=$4
     click_at "$x" "$y"
-    wait_for_window "$dialog_caption"
-    file_dialog=$found
+    file_dialog=$(wait_for_window "$dialog_caption")
     keys_to "$file_dialog" ctrl+a
     xdotool type --delay 2 "$path"
 }
 
 answer_overwrite_question_yes() {
-    wait_for_window "$kSaveDialogCaption" "$file_dialog"
-    keys_to "$found" alt+y
+    local question
+    question=$(wait_for_window "$kSaveDialogCaption" "$file_dialog")
+    keys_to "$question" alt+y
 }
 
 # The message must come, and once it is closed the window must still be there, unchanged.
 expect_error_message() {
-    wait_for_window "$kErrorCaption"
-    local box=$found
-    window_found "$caption" || fail "the window went away while the message was up"
-    if ! no_window "$kSaveDialogCaption" || ! no_window "$kLoadDialogCaption"; then
+    local box
+    box=$(wait_for_window "$kErrorCaption")
+    find_shown_window "$caption" >/dev/null || fail "the window went away while the message was up"
+    if ! no_shown_window "$kSaveDialogCaption" || ! no_shown_window "$kLoadDialogCaption"; then
         fail "a file dialog is still up beside the message"
     fi
     keys_to "$box" Return
-    wait_until "closing of the message" no_window "$kErrorCaption"
-    copy_window_text
+    wait_until "closing of the message" no_shown_window "$kErrorCaption"
+    local window_text
+    window_text=$(copy_window_text "$main_window" "$app_name")
     [[ $window_text == "$entered_text" ]] ||
         fail "the boxes changed; before:"$'\n'"$entered_text"$'\n'"after:"$'\n'"$window_text"
-    window_found "$caption" || fail "the window is gone after the message"
+    find_shown_window "$caption" >/dev/null || fail "the window is gone after the message"
     program_running || fail "the program ended after the message"
 }
 
@@ -338,7 +275,7 @@ folder_as_save_file() {
     fill_boxes
     choose_in_dialog "$kSaveDialogCaption" "$target" "${kSaveButton[@]}"
     xdotool key Return
-    wait_for_window "$kSaveDialogCaption" "$file_dialog"
+    wait_for_window "$kSaveDialogCaption" "$file_dialog" >/dev/null
     rm "$target"
     mkdir "$target"
     record_file "$target/kept.dat" "$kOlderRecord"
@@ -389,7 +326,7 @@ huge_file() {
     read_before=$(bytes_read)
     started=$(milliseconds)
     xdotool key Return
-    wait_for_window "$kErrorCaption"
+    wait_for_window "$kErrorCaption" >/dev/null
     local took=$(($(milliseconds) - started)) read=$(($(bytes_read) - read_before))
     say "refused after $took ms, having read $read bytes"
     ((took < kHugeFileSeconds * 1000)) || fail "the refusal took $took ms"
@@ -425,7 +362,6 @@ named_pipe() {
 
 clean_up() {
     [[ -z ${pid:-} ]] || kill "$pid" 2>/dev/null || true
-    [[ -z ${mark_holder:-} ]] || kill "$mark_holder" 2>/dev/null || true
     stop_virtual_screen
     wait 2>/dev/null || true
     [[ -z ${work:-} ]] || { chmod -R u+w "$work" && rm -rf "$work"; }
@@ -443,6 +379,5 @@ inside() {
     say "$case_name: the program told of the failure and kept its window, its boxes and the files"
 }
 
-source "$(dirname "$0")/virtual_screen.sh"
 start_virtual_screen
 inside

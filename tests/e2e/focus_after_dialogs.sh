@@ -14,8 +14,9 @@
 # fails when any case failed.
 set -euo pipefail
 program=$1 caption=$2
+source "$(dirname "$0")/virtual_screen.sh"
+source "$(dirname "$0")/window_text.sh"
 
-readonly kTimeout=30 # seconds one step may take on a loaded machine
 readonly kMark=9
 readonly kDrawNumber=1234
 readonly kLoadCaption="データー選択"
@@ -27,7 +28,6 @@ readonly kClearAllCaption="全クリア"
 readonly kAdvanceButton=(588 90)
 readonly kLoadButton=(588 198)
 readonly kClearAllButton=(588 126)
-readonly kEmptySurface=(30 250)
 readonly kRowCentre=(49 85 121)
 readonly kNumberColumnCentre=192 # first number box
 readonly kNumberColumnStep=48
@@ -73,20 +73,10 @@ data_record() {
 
 # --- Waiting and the windows --------------------------------------------------------------
 
-program_running() { kill -0 "$pid" 2>/dev/null; }
-running_and() {
-    program_running || fail "the program ended"
-    "$@"
+dialog_active() {
+    local dialog
+    dialog=$(find_shown_window "$1" "$main_window") && window_is_active "$dialog"
 }
-
-# Fails after kTimeout seconds, or at once when the program ends.
-wait_until() {
-    local what=$1
-    shift
-    poll_until "$kTimeout" running_and "$@" || fail "no $what after $kTimeout s"
-}
-
-dialog_active() { find_shown_window "$1" "$main_window" && window_is_active "$shown_window"; }
 dialog_gone_and_window_active() { no_shown_window "$1" && window_is_active "$main_window"; }
 
 # The window manager hands the keys to the dialog only once it has made it the active window.
@@ -119,45 +109,11 @@ type_into() {
     xdotool type --delay 2 "$text"
 }
 
-# --- The window's text, through its copy menu and the clipboard ---------------------------
+# --- The window's text --------------------------------------------------------------------
 
-readonly kClipboardMark="(nothing copied yet)"
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
-clipboard_holds_mark() { [[ $(clipboard) == "$kClipboardMark" ]]; }
-clipboard_replaced() {
-    local text
-    text=$(clipboard) && [[ -n $text && $text != "$kClipboardMark" ]]
-}
-
-# The window's popup menus have no caption; they are the program's other visible windows.
-open_menus() {
-    xdotool search --onlyvisible --class "^$app_name\$" 2>/dev/null | grep -cvxF "$main_window" || true
-}
-menus_open_at_least() { (($(open_menus) >= $1)); }
-menus_closed() { (($(open_menus) == 0)); }
-
-# Sets `window_text` to the text that the window's "コピー(&Y)" → "テキスト(&T)" copies. The menus
-# grab the keyboard, so their keys reach them whichever window is active.
-copy_window_text() {
-    xclip -quiet -selection clipboard -i <<<"$kClipboardMark" >/dev/null 2>&1 &
-    mark_holder=$!
-    wait_until "mark on the clipboard" clipboard_holds_mark
-    xdotool mousemove --window "$main_window" "${kEmptySurface[@]}" click 3
-    wait_until "context menu" menus_open_at_least 1
-    xdotool key y
-    wait_until "copy submenu" menus_open_at_least 2
-    xdotool key t
-    wait_until "closing of the menus" menus_closed
-    wait_until "window text on the clipboard" clipboard_replaced
-    window_text=$(clipboard)
-    kill "$mark_holder" 2>/dev/null || true
-    wait "$mark_holder" 2>/dev/null || true
-    mark_holder=
-}
-
-# The boxes whose text holds the typed digit, by name, on one line. The rows read like
-# "１回前抽選 第1234回: 1 2 3 4 5 6 + 7": the draw number, then the boxes in order, a bonus after
-# "+"; an empty box leaves an empty place between two blanks.
+# The boxes that hold the typed digit in the given window text, by name, on one line. The rows
+# read like "１回前抽選 第1234回: 1 2 3 4 5 6 + 7": the draw number, then the boxes in order, a
+# bonus after "+"; an empty box leaves an empty place between two blanks.
 boxes_with_mark() {
     awk -v row_size="$row_size" -v mark="$kMark" '
         BEGIN { split("EDIT22 EDIT27 EDIT28", drawNumberBoxes, " ") }
@@ -187,7 +143,7 @@ boxes_with_mark() {
                 exit 1
             }
             print substr(marked, 2)
-        }' <<<"$window_text"
+        }' <<<"$1"
 }
 
 # --- The program --------------------------------------------------------------------------
@@ -208,12 +164,11 @@ start_program() {
     HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
         QT_QPA_PLATFORM=xcb "$bin/$app_name" &
     pid=$!
-    wait_until "window captioned '$caption'" find_shown_window "$caption"
-    main_window=$shown_window
+    main_window=$(wait_for_window "$caption")
     wait_until "active window '$caption'" window_is_active "$main_window"
-    copy_window_text
-    local marked
-    marked=$(boxes_with_mark)
+    local window_text marked
+    window_text=$(copy_window_text "$main_window" "$app_name")
+    marked=$(boxes_with_mark "$window_text")
     [[ -z $marked ]] || fail "$marked holds a $kMark at start:"$'\n'"$window_text"
 }
 
@@ -271,14 +226,14 @@ readonly kCases=("advance Return" "advance Escape" load_file load_nothing
 
 # Runs one case and tells where the digit went; counts it in `failed` when it went elsewhere.
 run_case() {
-    local name=$1 steps landed
+    local name=$1 steps window_text landed
     read -ra steps <<<"$name"
     clear_all
     "${steps[@]}"
     wait_for_return_to_window "$dialog_caption"
     xdotool key "$kMark"
-    copy_window_text
-    landed=$(boxes_with_mark)
+    window_text=$(copy_window_text "$main_window" "$app_name")
+    landed=$(boxes_with_mark "$window_text")
     if [[ $landed == "$expected_box" ]]; then
         say "ok   $app_name $name: the digit went into $expected_box"
         return
@@ -291,13 +246,13 @@ run_case() {
 # The X11 middle-button paste of the primary selection obeys the box's rules like typing: text
 # with a letter in it is refused whole, digits go in.
 middle_button_paste() {
-    local text landed
+    local text window_text landed
     clear_all
     for text in "abc${kMark}2345" "$kMark"; do
         printf '%s' "$text" | xclip -selection primary -i
         xdotool mousemove --window "$main_window" "$(box_centre_x 2)" "${kRowCentre[0]}" click 2
-        copy_window_text
-        landed=$(boxes_with_mark)
+        window_text=$(copy_window_text "$main_window" "$app_name")
+        landed=$(boxes_with_mark "$window_text")
         if [[ $text == "$kMark" && $landed != EDIT2 ]] || [[ $text != "$kMark" && -n $landed ]]; then
             say "FAIL $app_name middle-button paste of '$text': the boxes holding a $kMark: ${landed:-none}"
             failed=$((failed + 1))
@@ -311,7 +266,6 @@ middle_button_paste() {
 
 clean_up() {
     [[ -z ${pid:-} ]] || kill "$pid" 2>/dev/null || true
-    [[ -z ${mark_holder:-} ]] || kill "$mark_holder" 2>/dev/null || true
     stop_window_manager
     stop_virtual_screen
     wait 2>/dev/null || true
@@ -333,6 +287,5 @@ inside() {
     say "all ${#kCases[@]} cases: the digit went where the handler put the focus"
 }
 
-source "$(dirname "$0")/virtual_screen.sh"
 start_virtual_screen
 inside

@@ -6,25 +6,31 @@ set -euo pipefail
 program=$1 caption=$2
 source "$(dirname "$0")/virtual_screen.sh"
 
+readonly kWindowSize=648x466
+
+# The size of the shown window of the caption, as WIDTHxHEIGHT, or "none" while there is none.
+shown_size() {
+    local window info
+    if ! window=$(find_shown_window "$1") || ! info=$(xwininfo -id "$window" 2>/dev/null); then
+        echo none
+        return
+    fi
+    echo "$(sed -n 's/^ *Width: //p' <<<"$info")x$(sed -n 's/^ *Height: //p' <<<"$info")"
+}
+
+has_program_size() { [[ $(shown_size "$1") == "$kWindowSize" ]]; }
+
 inside() {
     local program=$1 caption=$2
     QT_QPA_PLATFORM=xcb "$program" &
     pid=$! # global: the exit trap reads it after this function has returned
     trap 'kill $pid 2>/dev/null || true; stop_virtual_screen' EXIT
-    local size=none
+    local status=0
     # A loaded machine may take a while to bring the program up.
-    for _ in $(seq 300); do
-        if info=$(xwininfo -name "$caption" 2>/dev/null); then
-            size="$(sed -n 's/^ *Width: //p' <<<"$info")x$(sed -n 's/^ *Height: //p' <<<"$info")"
-            if [[ $size == 648x466 ]]; then
-                echo "window '$caption'"
-                exit 0
-            fi
-        fi
-        kill -0 $pid 2>/dev/null || { echo "$program ended before its window appeared"; exit 1; }
-        sleep 0.1
-    done
-    echo "no 648x466 window captioned '$caption' (last size seen: $size)"
+    poll_until --while "$pid" 30 has_program_size "$caption" || status=$?
+    ((status != 0)) || { echo "window '$caption'"; exit 0; }
+    ((status != 2)) || { echo "$program ended before its window appeared"; exit 1; }
+    echo "no $kWindowSize window captioned '$caption' (last size seen: $(shown_size "$caption"))"
     exit 1
 }
 start_virtual_screen

@@ -6,43 +6,31 @@ set -euo pipefail
 program=$1 caption=$2 x=$3 y=$4 sibling=$5
 source "$(dirname "$0")/virtual_screen.sh"
 
-# Waits until a window of that caption is shown, up to the given tenths of a second, and gives
-# up early when the process that should show it (the optional third argument) has ended.
-wait_for_window() {
-    for _ in $(seq "${2:-300}"); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) &&
-            [[ -n $id ]] && return 0
-        [[ -z ${3:-} ]] || kill -0 "$3" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
+# A click that arrives before the window takes input is lost: clicks the sibling button and
+# waits a few seconds for the sibling to show, so that the caller can click again.
+click_sibling_button() {
+    xdotool mousemove --window "$1" "$x" "$y" click 1 2>/dev/null || true
+    poll_until 3 find_shown_window "$sibling" >/dev/null
 }
 
 inside() {
     trap stop_virtual_screen EXIT
     QT_QPA_PLATFORM=xcb "$program" &
-    local pid=$!
-    wait_for_window "$caption" 300 $pid || { echo "no window captioned '$caption'"; exit 1; }
-    local window=$id
-    # A click that arrives before the window takes input is lost; click again until the
-    # sibling shows, while this program still runs.
-    for _ in $(seq 10); do
-        xdotool mousemove --window "$window" "$x" "$y" click 1 2>/dev/null || true
-        wait_for_window "$sibling" 30 && break
-        kill -0 $pid 2>/dev/null || break
-    done
-    wait_for_window "$sibling" || { echo "no sibling window captioned '$sibling'"; exit 1; }
+    local pid=$! window sibling_window
+    window=$(poll_until --while $pid 30 find_shown_window "$caption") ||
+        { echo "no window captioned '$caption'"; exit 1; }
+    # Clicks again until the sibling shows, while this program still runs.
+    poll_until --while $pid 30 click_sibling_button "$window" || true
+    sibling_window=$(poll_until 30 find_shown_window "$sibling") ||
+        { echo "no sibling window captioned '$sibling'"; exit 1; }
     # global: the exit trap reads it after this function has returned
-    sibling_pid=$(xdotool getwindowpid "$id")
+    sibling_pid=$(xdotool getwindowpid "$sibling_window")
     trap 'kill $sibling_pid 2>/dev/null || true; stop_virtual_screen' EXIT
-    for _ in $(seq 100); do
-        if ! kill -0 $pid 2>/dev/null; then
-            wait $pid && status=0 || status=$?
-            echo "switched from '$caption' to '$sibling', first program ended with status $status"
-            exit "$status"
-        fi
-        sleep 0.1
-    done
+    if poll_until 10 process_ended $pid; then
+        wait $pid && status=0 || status=$?
+        echo "switched from '$caption' to '$sibling', first program ended with status $status"
+        exit "$status"
+    fi
     echo "'$caption' is still running after the switch"
     kill $pid
     exit 1

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the end-to-end scripts: starts a private virtual X screen for this script and
 # points DISPLAY at it. The X server picks a free display number itself (-displayfd), so that
 # several tests, or several people's tests, can run side by side without racing for one number.
@@ -18,47 +19,47 @@ launch_virtual_screen() {
     numberFile=$(mktemp)
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset -ac 3>"$numberFile" 2>/dev/null &
     VIRTUAL_SCREEN_PID=$!
-    for _ in $(seq 300); do
-        if [[ -s $numberFile ]]; then
-            display=":$(head -n 1 "$numberFile")"
-            break
-        fi
-        kill -0 "$VIRTUAL_SCREEN_PID" 2>/dev/null || break
-        sleep 0.1
-    done
+    if poll_until --while "$VIRTUAL_SCREEN_PID" 30 test -s "$numberFile"; then
+        display=":$(head -n 1 "$numberFile")"
+    fi
     rm -f "$numberFile"
     [[ -n $display ]] || return 1
-    for _ in $(seq 30); do
-        if xdpyinfo -display "$display" >/dev/null 2>&1; then
-            export DISPLAY=$display
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
+    poll_until --while "$VIRTUAL_SCREEN_PID" 3 screen_answers "$display" || return 1
+    export DISPLAY=$display
 }
+
+screen_answers() { xdpyinfo -display "$1" >/dev/null 2>&1; }
 
 # Waits for the server to be gone, so that the next test's server never starts beside one
 # that is still taking its display down.
 stop_virtual_screen() {
     [[ -n ${VIRTUAL_SCREEN_PID:-} ]] || return 0
     kill "$VIRTUAL_SCREEN_PID" 2>/dev/null || true
-    for _ in $(seq 50); do
-        kill -0 "$VIRTUAL_SCREEN_PID" 2>/dev/null || break
-        sleep 0.1
-    done
+    poll_until 5 process_ended "$VIRTUAL_SCREEN_PID" || true
     VIRTUAL_SCREEN_PID=""
     return 0
 }
 
-# Runs the command until it succeeds, trying every 50 ms; returns 1 once the given seconds have
-# passed without success.
+process_ended() { ! kill -0 "$1" 2>/dev/null; }
+
+# Every wait of the end-to-end scripts: runs the command until it succeeds, trying every 50 ms.
+# Returns 0 once it has, 1 once the given seconds have passed without success, and 2 as soon as
+# the process given with --while has ended: whatever it was to bring about cannot come now.
+# usage: poll_until [--while PID] SECONDS COMMAND...
 poll_until() {
+    local watched=""
+    if [[ $1 == --while ]]; then
+        watched=$2
+        shift 2
+    fi
     local seconds=$1
     shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
+    # Kept in microseconds: a deadline in whole seconds would cut a short limit by up to one.
+    local deadline=$((${EPOCHREALTIME//[!0-9]/} + seconds * 1000000))
+    while true; do
+        [[ -z $watched ]] || ! process_ended "$watched" || return 2
+        "$@" && return 0
+        ((${EPOCHREALTIME//[!0-9]/} < deadline)) || return 1
         sleep 0.05
     done
 }
@@ -100,7 +101,7 @@ start_window_manager() {
     window_manager_config >"$WINDOW_MANAGER_CONFIG"
     openbox --sm-disable --config-file "$WINDOW_MANAGER_CONFIG" >"$log" 2>&1 &
     WINDOW_MANAGER_PID=$!
-    if ! poll_until 30 window_manager_ready; then
+    if ! poll_until --while "$WINDOW_MANAGER_PID" 30 window_manager_ready; then
         echo "the window manager did not take the screen; it said:"
         cat "$log"
         exit 1
@@ -115,15 +116,37 @@ stop_window_manager() {
 
 # --- Windows --------------------------------------------------------------------------------
 
-# Sets `shown_window` to a visible window with exactly the caption, other than the one given.
+# Finding a window: prints the id of a visible window with exactly the caption, other than the
+# one given, to be taken with $(...); fails, printing nothing, while there is none.
 find_shown_window() {
-    local caption=$1 other=${2:-none}
-    shown_window=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null |
+    local caption=$1 other=${2:-none} window
+    window=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null |
         grep -vxF "$other" | head -n 1 || true)
-    [[ -n $shown_window ]]
+    [[ -n $window ]] || return 1
+    echo "$window"
 }
 
-no_shown_window() { ! find_shown_window "$1"; }
+no_shown_window() { ! find_shown_window "$1" >/dev/null; }
 
 # Under a window manager the keys go to the window that it has made the active one.
 window_is_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
+
+# --- Steps of a script that drives a program -------------------------------------------------
+# Such a script keeps the program's process id in `pid` and ends the test with `fail MESSAGE`.
+
+readonly kStepTimeout=30 # seconds one step may take on a loaded machine
+
+# Runs the command until it succeeds; fails the test after kStepTimeout seconds, or at once when
+# the program ends. What the command prints comes out, so that a window that it finds can be
+# taken with $(...).
+wait_until() {
+    local what=$1 status=0
+    shift
+    # shellcheck disable=SC2154 # the script's own, as said above
+    poll_until --while "$pid" "$kStepTimeout" "$@" || status=$?
+    ((status != 2)) || fail "the program ended while waiting for $what"
+    ((status == 0)) || fail "no $what after $kStepTimeout s"
+}
+
+# Prints the id of the shown window with the caption, other than the one given, once there is one.
+wait_for_window() { wait_until "window captioned '$1'" find_shown_window "$@"; }
