@@ -55,7 +55,7 @@ void BacktestDialog::createControls() {
     layout->addWidget(chart);
 
     model = new BacktestTableModel(this);
-    auto* table = new QTableView;
+    table = new QTableView;
     table->setObjectName(QStringLiteral("TABLE"));
     table->setModel(model);
     table->verticalHeader()->hide();
@@ -86,6 +86,7 @@ void BacktestDialog::evaluate() {
     summary->setToolTip(disagreementList);
     chart->setEvaluation(evaluation);
     model->setEvaluation(evaluation);
+    table->resizeColumnsToContents();
 }
 
 void BacktestDialog::chooseResultsFile() {

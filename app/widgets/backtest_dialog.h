@@ -11,6 +11,7 @@ struct GameProfile;
 class BacktestTableModel;
 class HitChart;
 class QLabel;
+class QTableView;
 
 // 照合: the pyramids of every past draw of the player's data files (and a results file, when one
 // is chosen) held against the draw that followed. It only reads: nothing of the main window or
@@ -40,4 +41,5 @@ private:
     QLabel* disagreements = nullptr;
     HitChart* chart = nullptr;
     BacktestTableModel* model = nullptr;
+    QTableView* table = nullptr;
 };

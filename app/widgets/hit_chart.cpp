@@ -10,6 +10,7 @@ constexpr int kMargin = 8;
 constexpr int kAxisTextHeight = 16;
 constexpr int kLegendHeight = 18;
 constexpr int kSwatch = 10;
+constexpr int kScaleWidth = 44;
 const QColor kChanceGrey(128, 128, 128);
 
 } // namespace
@@ -69,16 +70,33 @@ void HitChart::paintLegend(QPainter& painter, const QRect& area) const {
     painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("横軸: 当たり数"));
 }
 
+// The top of the scale as a share of the evaluated draws, with a dotted line across.
+void HitChart::paintScale(QPainter& painter, const QRect& plot) const {
+    const QString top = QString::number(highestShare() * 100, 'f', 0) + u'%';
+    painter.drawText(QRect(plot.left() - kScaleWidth, plot.top() - kAxisTextHeight / 2,
+                           kScaleWidth - 4, kAxisTextHeight),
+                     Qt::AlignRight | Qt::AlignVCenter, top);
+    painter.drawText(QRect(plot.left() - kScaleWidth, plot.bottom() - kAxisTextHeight / 2,
+                           kScaleWidth - 4, kAxisTextHeight),
+                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0%"));
+    painter.setPen(QPen(kChanceGrey, 1, Qt::DotLine));
+    painter.drawLine(plot.topLeft(), plot.topRight());
+    painter.setPen(palette().color(QPalette::WindowText));
+}
+
 void HitChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));
     painter.setPen(palette().color(QPalette::WindowText));
     const QRect inner = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
     paintLegend(painter, QRect(inner.left(), inner.top(), inner.width(), kLegendHeight));
-    const QRect plot = inner.adjusted(0, kLegendHeight + 4, 0, -kAxisTextHeight);
+    const QRect plot = inner.adjusted(kScaleWidth, kLegendHeight + 8, 0, -kAxisTextHeight);
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
-    if (shown.draws.empty())
+    if (shown.draws.empty()) {
+        painter.drawText(plot, Qt::AlignCenter, QStringLiteral("照合できる抽選がありません"));
         return;
+    }
+    paintScale(painter, plot);
 
     const std::vector<Series> all = series();
     const int groups = static_cast<int>(shown.high.counts.size());

@@ -31,6 +31,7 @@ private:
     double share(int count) const;
     double highestShare() const;
     void paintLegend(QPainter& painter, const QRect& area) const;
+    void paintScale(QPainter& painter, const QRect& plot) const;
 
     Evaluation shown;
 };
