@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTableView>
@@ -41,6 +42,33 @@ void inNextBacktestDialog(std::function<void(BacktestDialog&)> check) {
         ASSERT_NE(dialog, nullptr);
         const auto close = qScopeGuard([dialog] { dialog->reject(); });
         check(*dialog);
+    });
+}
+
+// Answers the next file dialog with a path, noting the filters it offered.
+void chooseInNextFileDialog(const QString& path, QStringList& filters) {
+    QTimer::singleShot(0, [&filters, path] {
+        auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(files, nullptr);
+        filters = files->nameFilters();
+        files->selectFile(path);
+        static_cast<QDialog*>(files)->accept();
+    });
+}
+
+// Closes the next message box once it is up, noting its caption and text. It waits for the box
+// rather than for the next turn of the event loop, as a file dialog closes before it opens.
+void closeNextMessageBox(QString& caption, QString& text, int turns = 100) {
+    QTimer::singleShot(10, [&caption, &text, turns] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            ASSERT_GT(turns, 0) << "no message box came up";
+            closeNextMessageBox(caption, text, turns - 1);
+            return;
+        }
+        caption = box->windowTitle();
+        text = box->text();
+        box->accept();
     });
 }
 
@@ -106,13 +134,7 @@ TEST(BacktestDialog, AddsTheDrawsOfAChosenResultsFile) {
 
     QStringList filters;
     inNextBacktestDialog([&](BacktestDialog& dialog) {
-        QTimer::singleShot(0, [&] {
-            auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(files, nullptr);
-            filters = files->nameFilters();
-            files->selectFile(results);
-            static_cast<QDialog*>(files)->accept();
-        });
+        chooseInNextFileDialog(results, filters);
         dialog.findChild<QPushButton*>("RESULTS")->click();
         const QString summary = dialog.findChild<QLabel*>("SUMMARY")->text();
         EXPECT_TRUE(summary.contains("照合した抽選 2 回 (第1235回 ～ 第1236回)"))
@@ -122,6 +144,56 @@ TEST(BacktestDialog, AddsTheDrawsOfAChosenResultsFile) {
     });
     window->showBacktest();
     EXPECT_EQ(filters, QStringList({"CSV(*.csv *.txt)"}));
+}
+
+TEST(BacktestDialog, KeepsTheHistoryWhenTheResultsFileIsRefused) {
+    QTemporaryDir installed;
+    ASSERT_TRUE(QDir(installed.path()).mkdir("rkk7data"));
+    const QDir data(installed.filePath("rkk7data"));
+    writeFile(data.filePath("7R1234kai.dat"), dataFile({kA, kB, kC}, 1234));
+    writeFile(data.filePath("7R1235kai.dat"), dataFile({kNext, kA, kB}, 1235));
+    const QString results = data.filePath("results.csv");
+    writeFile(results, QByteArray("1236,\x82", 6)); // neither UTF-8 nor Shift-JIS
+    auto window = startedWindow(kRk7klvn, installed.path());
+
+    QStringList filters;
+    QString caption;
+    QString reason;
+    inNextBacktestDialog([&](BacktestDialog& dialog) {
+        chooseInNextFileDialog(results, filters);
+        closeNextMessageBox(caption, reason);
+        dialog.findChild<QPushButton*>("RESULTS")->click();
+        EXPECT_TRUE(dialog.findChild<QLabel*>("SUMMARY")->text().contains("照合した抽選 1 回"));
+        EXPECT_EQ(dialog.findChild<QTableView*>("TABLE")->model()->rowCount(), 1);
+    });
+    window->showBacktest();
+    EXPECT_EQ(caption, "照合");
+    EXPECT_FALSE(reason.isEmpty());
+}
+
+TEST(BacktestDialog, SavesTheTableAsUtf8WithAByteOrderMark) {
+    QTemporaryDir installed;
+    ASSERT_TRUE(QDir(installed.path()).mkdir("rkk7data"));
+    const QDir data(installed.filePath("rkk7data"));
+    writeFile(data.filePath("7R1234kai.dat"), dataFile({kA, kB, kC}, 1234));
+    writeFile(data.filePath("7R1235kai.dat"), dataFile({kNext, kA, kB}, 1235));
+    const QString saved = data.filePath("check.csv");
+    auto window = startedWindow(kRk7klvn, installed.path());
+
+    QStringList filters;
+    inNextBacktestDialog([&](BacktestDialog& dialog) {
+        chooseInNextFileDialog(saved, filters);
+        dialog.findChild<QPushButton*>("SAVE")->click();
+    });
+    window->showBacktest();
+    EXPECT_EQ(filters, QStringList({"CSV(*.csv)"}));
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF" +
+                                 QString("回,当選数字,高気圧型,低気圧型,両方,表,裏,").toUtf8()));
+    EXPECT_TRUE(
+        bytes.endsWith("\r\n1235,1 5 9 14 25 30 37,3,2,4,1,0,5 14 25,1 5,1 5 14 25,9,28\r\n"));
 }
 
 TEST(BacktestDialog, SaysWhatItNeedsWhenNothingCanBeEvaluated) {
