@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "backtest_dialog.h"
 #include "button_handlers.h"
 #include "entry_box.h"
 #include "error_path.h"
@@ -272,7 +273,13 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     copy->addAction(QStringLiteral("テキスト(&T)"), this, &MainWindow::copyText);
     copy->addAction(QStringLiteral("テキスト/グラフィック(&M)"), this,
                     &MainWindow::copyTextAndPicture);
+    menu.addAction(QStringLiteral("照合(&S)..."), this, &MainWindow::showBacktest);
     menu.exec(event->globalPos());
+}
+
+void MainWindow::showBacktest() {
+    BacktestDialog dialog(profile, programState.DataFolderPath, this);
+    dialog.exec();
 }
 
 void MainWindow::copyText() {

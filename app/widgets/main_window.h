@@ -44,6 +44,8 @@ public:
     // The window's copy command: its text, or its text and its picture.
     void copyText();
     void copyTextAndPicture();
+    // The check of the pyramids against the draw history, as a modal dialog that only reads.
+    void showBacktest();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

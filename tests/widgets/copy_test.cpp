@@ -9,23 +9,25 @@
 
 namespace {
 
-TEST(CopyMenu, SurfaceOffersTextAndPictureCopies) {
+TEST(CopyMenu, SurfaceOffersTextAndPictureCopiesAndTheCheck) {
     auto window = startedWindow(kRk7klvn);
     QStringList entries;
     QTimer::singleShot(0, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
         const QList<QAction*> top = menu->actions();
-        ASSERT_EQ(top.size(), 1);
+        ASSERT_EQ(top.size(), 2);
         entries << top.first()->text();
         for (QAction* action : top.first()->menu()->actions())
             entries << action->text();
+        entries << top.last()->text();
         menu->close();
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(30, 250),
                             window->mapToGlobal(QPoint(30, 250)));
     QApplication::sendEvent(window.get(), &event);
-    EXPECT_EQ(entries, QStringList({"コピー(&Y)", "テキスト(&T)", "テキスト/グラフィック(&M)"}));
+    EXPECT_EQ(entries, QStringList({"コピー(&Y)", "テキスト(&T)", "テキスト/グラフィック(&M)",
+                                    "照合(&S)..."}));
 }
 
 TEST(CopyMenu, CopiesTheWindowsTextAndPicture) {

@@ -1,0 +1,122 @@
+#include "hit_chart.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+
+constexpr int kMargin = 8;
+constexpr int kAxisTextHeight = 16;
+constexpr int kLegendHeight = 18;
+constexpr int kSwatch = 10;
+constexpr int kScaleWidth = 44;
+const QColor kChanceGrey(128, 128, 128);
+
+} // namespace
+
+HitChart::HitChart(QWidget* parent) : QWidget(parent) {
+    setMinimumHeight(140);
+}
+
+void HitChart::setEvaluation(const Evaluation& evaluation) {
+    shown = evaluation;
+    update();
+}
+
+QSize HitChart::sizeHint() const {
+    return {560, 180};
+}
+
+std::vector<HitChart::Series> HitChart::series() const {
+    return {{&shown.high, QColor(220, 40, 40), QStringLiteral("高気圧型")},
+            {&shown.low, QColor(40, 80, 220), QStringLiteral("低気圧型")},
+            {&shown.both, QColor(150, 50, 170), QStringLiteral("両方")}};
+}
+
+double HitChart::share(int count) const {
+    return shown.draws.empty()
+               ? 0.0
+               : static_cast<double>(count) / static_cast<double>(shown.draws.size());
+}
+
+// The scale runs to the tallest bar or chance mark, so that small shares still show.
+double HitChart::highestShare() const {
+    double highest = 0.0;
+    for (const Series& s : series()) {
+        for (int count : s.distribution->counts)
+            highest = std::max(highest, share(count));
+        for (double p : s.distribution->chance)
+            highest = std::max(highest, p);
+    }
+    return highest > 0.0 ? highest : 1.0;
+}
+
+void HitChart::paintLegend(QPainter& painter, const QRect& area) const {
+    int x = area.left();
+    const int middle = area.center().y();
+    for (const Series& s : series()) {
+        painter.fillRect(x, middle - kSwatch / 2, kSwatch, kSwatch, s.colour);
+        x += kSwatch + 4;
+        painter.drawText(x, area.top(), 200, area.height(), Qt::AlignVCenter, s.name);
+        x += painter.fontMetrics().horizontalAdvance(s.name) + 16;
+    }
+    painter.setPen(QPen(kChanceGrey, 2));
+    painter.drawLine(x, middle, x + kSwatch, middle);
+    painter.setPen(palette().color(QPalette::WindowText));
+    x += kSwatch + 4;
+    painter.drawText(x, area.top(), 200, area.height(), Qt::AlignVCenter,
+                     QStringLiteral("偶然 (灰色の線)"));
+    painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("横軸: 当たり数"));
+}
+
+// The top of the scale as a share of the evaluated draws, with a dotted line across.
+void HitChart::paintScale(QPainter& painter, const QRect& plot) const {
+    const QString top = QString::number(highestShare() * 100, 'f', 0) + u'%';
+    painter.drawText(QRect(plot.left() - kScaleWidth, plot.top() - kAxisTextHeight / 2,
+                           kScaleWidth - 4, kAxisTextHeight),
+                     Qt::AlignRight | Qt::AlignVCenter, top);
+    painter.drawText(QRect(plot.left() - kScaleWidth, plot.bottom() - kAxisTextHeight / 2,
+                           kScaleWidth - 4, kAxisTextHeight),
+                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0%"));
+    painter.setPen(QPen(kChanceGrey, 1, Qt::DotLine));
+    painter.drawLine(plot.topLeft(), plot.topRight());
+    painter.setPen(palette().color(QPalette::WindowText));
+}
+
+void HitChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QRect inner = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    paintLegend(painter, QRect(inner.left(), inner.top(), inner.width(), kLegendHeight));
+    const QRect plot = inner.adjusted(kScaleWidth, kLegendHeight + 8, 0, -kAxisTextHeight);
+    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+    if (shown.draws.empty()) {
+        painter.drawText(plot, Qt::AlignCenter, QStringLiteral("照合できる抽選がありません"));
+        return;
+    }
+    paintScale(painter, plot);
+
+    const std::vector<Series> all = series();
+    const int groups = static_cast<int>(shown.high.counts.size());
+    const double groupWidth = static_cast<double>(plot.width()) / groups;
+    const double barWidth = groupWidth * 0.8 / static_cast<double>(all.size());
+    const double scale = plot.height() / highestShare();
+    for (int hits = 0; hits < groups; ++hits) {
+        const double left = plot.left() + groupWidth * hits + groupWidth * 0.1;
+        for (std::size_t s = 0; s < all.size(); ++s) {
+            const double x = left + barWidth * static_cast<double>(s);
+            const double height = share(all[s].distribution->counts[hits]) * scale;
+            painter.fillRect(QRectF(x, plot.bottom() - height, barWidth - 1, height),
+                             all[s].colour);
+            const double chanceY = plot.bottom() - all[s].distribution->chance[hits] * scale;
+            painter.setPen(QPen(kChanceGrey, 2));
+            painter.drawLine(QPointF(x, chanceY), QPointF(x + barWidth - 1, chanceY));
+        }
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(
+            QRectF(plot.left() + groupWidth * hits, plot.bottom() + 1, groupWidth, kAxisTextHeight),
+            Qt::AlignCenter, QString::number(hits));
+    }
+}
