@@ -6,6 +6,8 @@
 #         -P gui_header_probe.cmake
 #
 # `implicit` are the compiler's own folders, which a build never passes as include folders.
+cmake_minimum_required(VERSION 3.25)
+
 set(gui_headers QtWidgets/QWidget QWidget QtWidgets QtGui/QColor QtGui/qcolor.h QColor qcolor.h
     QtGui qt6/QtWidgets/QWidget)
 set(core_headers QString QtCore/QString)
