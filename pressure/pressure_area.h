@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pressure.h"
 #include "surface.h"
 
 struct MainForm;
@@ -8,8 +9,6 @@ struct MainForm;
 // places 0..r from the left. The low-pressure pyramid (right) is the high-pressure one (left)
 // moved right by kLowPressureShift.
 inline constexpr int kLowPressureShift = 260;
-
-enum class Pressure { High, Low };
 
 // The square of a cell, as a filled box.
 Box cellSquare(Pressure pyramid, int drawnRow, int place);

@@ -1,7 +1,7 @@
 #include "record_file_error.h"
 
 #include "draw_record.h"
-#include "error_path.h"
+#include "error_texts.h"
 #include "main_form.h"
 
 #include <QDir>

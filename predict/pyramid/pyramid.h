@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pressure_area.h"
+#include "pressure.h"
 
 #include <QString>
 #include <QStringList>

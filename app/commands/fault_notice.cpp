@@ -1,6 +1,6 @@
 #include "fault_notice.h"
 
-#include "error_path.h"
+#include "error_texts.h"
 #include "main_form.h"
 
 #include <QString>
