@@ -41,14 +41,25 @@ std::optional<FileDraws> drawsOfRecord(const GameProfile& profile, const DrawRec
     return file;
 }
 
-void readDataFiles(const GameProfile& profile, const QString& dataFolder, DrawHistory& history,
-                   std::vector<FileDraws>& files) {
+QFileInfoList dataFilesOf(const GameProfile& profile, const QString& dataFolder) {
     const QString prefix = toQString(profile.FilePrefix);
-    const QDir folder(dataFolder);
-    for (const QFileInfo& entry : folder.entryInfoList(QDir::Files | QDir::System, QDir::Name)) {
+    QFileInfoList files;
+    for (const QFileInfo& entry :
+         QDir(dataFolder).entryInfoList(QDir::Files | QDir::System, QDir::Name)) {
         const QString name = entry.fileName();
-        if (!name.startsWith(prefix) || !name.endsWith(QLatin1String(".dat")))
-            continue;
+        if (name.startsWith(prefix) && name.endsWith(QLatin1String(".dat")))
+            files << entry;
+    }
+    return files;
+}
+
+void readDataFiles(const GameProfile& profile, const QString& dataFolder, DrawHistory& history,
+                   std::vector<FileDraws>& files, const ReadProgress& progress) {
+    const QFileInfoList entries = dataFilesOf(profile, dataFolder);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (progress)
+            progress(static_cast<int>(i), static_cast<int>(entries.size()));
+        const QFileInfo& entry = entries[i];
         const DrawRecordRead read = ReadDrawRecord(entry.filePath(), profile.RecordFieldCount);
         if (read.error) {
             // A file that gives its first field but not all of them is readable, only short.
@@ -61,10 +72,12 @@ void readDataFiles(const GameProfile& profile, const QString& dataFolder, DrawHi
             ++history.invalidDrawFiles;
             continue;
         }
-        draws->name = name;
+        draws->name = entry.fileName();
         ++history.filesRead;
         files.push_back(*draws);
     }
+    if (progress)
+        progress(static_cast<int>(entries.size()), static_cast<int>(entries.size()));
 }
 
 void lay(std::map<int, Source>& sources, int number, const Source& over,
@@ -81,10 +94,10 @@ void lay(std::map<int, Source>& sources, int number, const Source& over,
 } // namespace
 
 DrawHistory assembleHistory(const GameProfile& profile, const QString& dataFolder,
-                            const ResultsFile* results) {
+                            const ResultsFile* results, const ReadProgress& progress) {
     DrawHistory history;
     std::vector<FileDraws> files;
-    readDataFiles(profile, dataFolder, history, files);
+    readDataFiles(profile, dataFolder, history, files, progress);
     // Newer draws' files are laid last, so that they win over older ones.
     std::stable_sort(files.begin(), files.end(),
                      [](const FileDraws& a, const FileDraws& b) { return a.latest < b.latest; });

@@ -4,6 +4,7 @@
 #include "results_file.h"
 
 #include <QString>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -36,5 +37,9 @@ inline const QString ResultsSourceName = QStringLiteral("結果ファイル");
 // Reads every data file of the game in the folder (names that start with the game's prefix and
 // end in ".dat") with the reader of the load command, each giving its draw N and the two before
 // it, then lays the results file, where there is one, over them.
+// `progress` hears of each data file read, with how many there are, so that a long read can
+// show how far it has come.
+using ReadProgress = std::function<void(int read, int files)>;
 DrawHistory assembleHistory(const GameProfile& profile, const QString& dataFolder,
-                            const ResultsFile* results = nullptr);
+                            const ResultsFile* results = nullptr,
+                            const ReadProgress& progress = {});

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTableView>
@@ -18,6 +19,7 @@
 namespace {
 
 const QString kCaption = QStringLiteral("照合");
+constexpr int kProgressAfterMilliseconds = 500;
 
 QPushButton* addButton(QHBoxLayout* row, const QString& text, const QString& name) {
     auto* button = new QPushButton(text);
@@ -77,7 +79,17 @@ void BacktestDialog::createControls() {
 }
 
 void BacktestDialog::evaluate() {
-    history = assembleHistory(profile, dataFolder, results ? &*results : nullptr);
+    // A folder of many years of weekly files may take a while; the bar shows only then.
+    QProgressDialog progress(QStringLiteral("データファイルを読んでいます..."), QString(), 0, 1,
+                             parentWidget() ? parentWidget() : this);
+    progress.setWindowTitle(kCaption);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kProgressAfterMilliseconds);
+    history = assembleHistory(profile, dataFolder, results ? &*results : nullptr,
+                              [&progress](int read, int files) {
+                                  progress.setMaximum(files);
+                                  progress.setValue(read);
+                              });
     evaluation = evaluateHistory(profile, history.draws);
     summary->setText(backtestSummary(history, evaluation));
     const QString disagreementList = disagreementText(history);

@@ -49,7 +49,10 @@ TEST_F(BacktestHistory, JoinsOverlappingFilesAndLaysTheResultsFileOverThem) {
     results.draws[1238] = draw(kC); // a gap after 1235
     results.skippedLines = 2;
 
-    const DrawHistory history = assembleHistory(kRk7klvn, folder.path(), &results);
+    std::vector<std::pair<int, int>> progress;
+    const DrawHistory history =
+        assembleHistory(kRk7klvn, folder.path(), &results,
+                        [&progress](int read, int files) { progress.emplace_back(read, files); });
 
     const std::map<int, KnownDraw> expected{
         {1232, draw(kC)}, {1233, draw(kC)}, {1234, draw(kA)}, {1235, draw(kB)}, {1238, draw(kC)}};
@@ -65,6 +68,9 @@ TEST_F(BacktestHistory, JoinsOverlappingFilesAndLaysTheResultsFileOverThem) {
     EXPECT_EQ(history.disagreements[0].droppedFrom, u"7R1234kai.dat"_s);
     EXPECT_EQ(history.disagreements[1].draw, 1235);
     EXPECT_EQ(history.disagreements[1].keptFrom, ResultsSourceName);
+    // The five files of the game, the text file and the mini game's left out.
+    EXPECT_EQ(progress.front(), std::pair(0, 5));
+    EXPECT_EQ(progress.back(), std::pair(5, 5));
 }
 
 TEST(BacktestResultsFile, ReadsBothEncodingsAndSkipsLinesThatAreNoDraw) {
