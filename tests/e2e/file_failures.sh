@@ -189,12 +189,16 @@ fill_boxes() {
         fail "the typed draws did not reach the boxes; the window shows:"$'\n'"$entered_text"
 }
 
+holds_keyboard() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
+
 # Opens the file dialog with the button at x, y, keeps it in `file_dialog` and types the path
 # into its file-name field.
 choose_in_dialog() {
     local dialog_caption=$1 path=$2 x=$3 y=$4
     click_at "$x" "$y"
     file_dialog=$(wait_for_window "$dialog_caption")
+    # Keys typed before the dialog holds the keyboard can be lost, leaving a wrong path.
+    wait_until "the keyboard in '$dialog_caption'" holds_keyboard "$file_dialog"
     keys_to "$file_dialog" ctrl+a
     xdotool type --delay 2 "$path"
 }
