@@ -122,7 +122,7 @@ void MainWindow::start(const QString& programPath) {
         fail();
     }
     drawing.finishDrawing();
-    update();
+    update(drawing.takeChangedArea());
 }
 
 void MainWindow::placeOnScreen() {
@@ -202,7 +202,8 @@ void MainWindow::run(Handler handler) {
         fail();
     }
     drawing.finishDrawing();
-    update();
+    // Only what the handler changed is shown again, not the boxes and buttons elsewhere.
+    update(drawing.takeChangedArea());
 }
 
 void MainWindow::fail() {
@@ -250,10 +251,10 @@ void MainWindow::restoreFocus() {
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
-    // A handler's message box can let the window paint while the handler is still drawing.
-    drawing.finishDrawing();
+    drawing.prepareToShow();
     QPainter painter(this);
-    painter.drawImage(event->rect(), drawing.image(), event->rect());
+    for (const QRect& area : event->region())
+        painter.drawImage(area, drawing.image(), area);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

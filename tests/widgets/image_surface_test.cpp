@@ -134,3 +134,62 @@ TEST(ImageSurface, DrawsTextUnsmoothedInOneFace) {
 }
 
 } // namespace
+
+namespace {
+
+void drawScene(ImageSurface& surface, const QString& number) {
+    surface.fillBox({0, 0, 648, 466}, Colour::LightGrey);
+    surface.fillBox({20, 20, 200, 60}, Colour::White);
+    surface.drawText({24, 24}, number, Colour::Red);
+    surface.drawText({24, 80}, kLabel, Colour::Black);
+    surface.drawLine({30, 120}, {10, 140}, Colour::Blue);
+}
+
+// A text is laid out once and drawn from the layout after that: it must draw what a painter
+// drawing it from scratch draws.
+TEST(ImageSurface, KeptLayoutsDrawWhatThePainterDraws) {
+    ImageSurface surface;
+    for (int round = 0; round < 2; ++round)
+        drawScene(surface, QStringLiteral("07"));
+    surface.finishDrawing();
+
+    QImage plain(surface.image().size(), QImage::Format_RGB32);
+    QPainter painter(&plain);
+    painter.fillRect(plain.rect(), kLightGrey);
+    painter.fillRect(QRect(20, 20, 181, 41), kWhite);
+    painter.setFont(surface.font());
+    const int ascent = painter.fontMetrics().ascent();
+    painter.setPen(kRed);
+    painter.drawText(QPoint(24, 24 + ascent), QStringLiteral("07"));
+    painter.setPen(Qt::black);
+    painter.drawText(QPoint(24, 80 + ascent), kLabel);
+    painter.setPen(QColor(0, 0, 255));
+    painter.drawLine(30, 120, 10, 140);
+    painter.end();
+    EXPECT_EQ(surface.image(), plain);
+}
+
+// After a wipe the picture is drawn anew, mostly as it was: only the calls that differ from
+// those that drew the picture before count as changed.
+TEST(ImageSurface, ChangedAreaIsWhereTheNewDrawingDiffers) {
+    ImageSurface surface;
+    drawScene(surface, QStringLiteral("07"));
+    EXPECT_TRUE(surface.takeChangedArea().contains(QRect(0, 0, 649, 467)));
+
+    drawScene(surface, QStringLiteral("07"));
+    EXPECT_TRUE(surface.takeChangedArea().isEmpty()) << "the same picture again";
+
+    drawScene(surface, QStringLiteral("12"));
+    const QRegion changed = surface.takeChangedArea();
+    EXPECT_TRUE(changed.contains(QPoint(24, 24)));
+    EXPECT_FALSE(changed.intersects(QRect(24, 80, 40, 18))) << "the label was drawn alike";
+    EXPECT_FALSE(changed.intersects(QRect(10, 120, 21, 21))) << "and the line";
+
+    surface.drawLine({300, 300}, {320, 300}, Colour::Black);
+    surface.prepareToShow();
+    drawScene(surface, QStringLiteral("12"));
+    EXPECT_TRUE(surface.takeChangedArea().contains(QRect(0, 0, 649, 467)))
+        << "part of the drawing was shown midway, so all that was drawn is shown again";
+}
+
+} // namespace

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -104,6 +105,37 @@ TEST_F(PredictionWindow, ResultsViewDrawsTheLineSumsBesideThePyramids) {
     click("BUTTON6"); // a second time draws the same picture
     const QRect pyramids(0, 150, 540, 215);
     EXPECT_EQ(picture().copy(pyramids), shown.copy(pyramids));
+}
+
+// The window shows again only what a handler changed; what is on the screen must still be the
+// whole picture, boxes and buttons included, after every kind of handler. The offscreen screen
+// hands back what the window last put on it.
+TEST_F(PredictionWindow, TheScreenHoldsTheWholePictureAfterEveryHandler) {
+    open(kRk6klvn);
+    const auto onScreen = [&] {
+        QCoreApplication::processEvents();
+        return window->screen()->grabWindow(window->winId()).toImage();
+    };
+    const QStringList boxes = allNumberBoxes(kRk6klvn);
+    const auto predict = [&](int shift) {
+        for (qsizetype k = 0; k < boxes.size(); ++k)
+            window->setText(boxes[k], QString::number(1 + (k * 5 + shift) % kRk6klvn.PoolSize));
+        window->setText("EDIT22", QString::number(500 + shift));
+        click("BUTTON5");
+        ASSERT_EQ(window->state().PredictionShown, 1);
+    };
+    predict(0);
+    EXPECT_EQ(onScreen(), picture()) << "the first prediction";
+    click("BUTTON6");
+    EXPECT_EQ(onScreen(), picture()) << "the results view over it";
+    predict(3);
+    EXPECT_EQ(onScreen(), picture()) << "a prediction of other draws";
+    predict(3);
+    EXPECT_EQ(onScreen(), picture()) << "the same prediction again";
+    window->setText("EDIT3", "99");
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    click("BUTTON5");
+    EXPECT_EQ(onScreen(), picture()) << "a prediction stopped by its message";
 }
 
 TEST_F(PredictionWindow, BadInputShowsTheMessageAndClearsTheBox) {

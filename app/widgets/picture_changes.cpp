@@ -1,0 +1,58 @@
+#include "picture_changes.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// A handler draws a few hundred calls after a wipe; drawing on and on without one only costs the
+// comparison.
+constexpr std::size_t kLongestList = 4096;
+
+} // namespace
+
+PictureChanges::PictureChanges(const QRect& whole) : whole(whole) {}
+
+void PictureChanges::record(Call call) {
+    drawnSinceShown += call.area;
+    if (call.kind == Call::Kind::Fill && call.area.contains(whole)) {
+        now.clear();
+        wipedSinceShown = true;
+    }
+    if (now.size() < kLongestList)
+        now.push_back(std::move(call));
+    else
+        shownKnown = false;
+}
+
+void PictureChanges::shownMidway() {
+    shownKnown = false;
+}
+
+QRegion PictureChanges::takeChangedArea() {
+    // Without a wipe the picture changed only where the handler drew; a known list from before
+    // and after a wipe tells more closely.
+    const QRegion changed =
+        wipedSinceShown && shownKnown ? differences() : std::exchange(drawnSinceShown, QRegion());
+    drawnSinceShown = QRegion();
+    wipedSinceShown = false;
+    shown = now;
+    shownKnown = now.size() < kLongestList;
+    return changed;
+}
+
+QRegion PictureChanges::differences() const {
+    QRegion changed;
+    const std::size_t common = std::min(shown.size(), now.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        if (!shown[i].paintsAlike(now[i])) {
+            changed += shown[i].area;
+            changed += now[i].area;
+        }
+    }
+    for (std::size_t i = common; i < shown.size(); ++i)
+        changed += shown[i].area;
+    for (std::size_t i = common; i < now.size(); ++i)
+        changed += now[i].area;
+    return changed;
+}
