@@ -15,12 +15,6 @@ readonly kDialogCaption="照合"
 # low-pressure list and both, the front and back keys.
 readonly kExpectedLine=$'1235\t1 5 9 14 25 30 37\t3\t2\t4\t1\t0'
 
-say() { printf '%s\n' "$*"; }
-fail() {
-    say "FAIL: $*" >&2
-    exit 1
-}
-
 quoted_record() {
     local field fields=()
     for field in "$@"; do fields+=("\"$field\""); done
@@ -29,51 +23,28 @@ quoted_record() {
 }
 
 make_work_folder() {
-    work=$(mktemp -d "${TMPDIR:-/tmp}/backtest-window.XXXXXX")
-    mkdir -p "$work/bin/rkk7data" "$work/home" "$work/runtime"
-    chmod 700 "$work/runtime"
-    cp "$program" "$work/bin/"
+    make_program_folder backtest-window rkk7data
     quoted_record 3 11 17 22 28 31 36 1 5 9 14 20 26 33 2 7 12 19 24 30 35 1234 \
-        >"$work/bin/rkk7data/7R1234kai.dat"
+        >"$data/7R1234kai.dat"
     quoted_record 1 5 9 14 25 30 37 3 11 17 22 28 31 36 1 5 9 14 20 26 33 1235 \
-        >"$work/bin/rkk7data/7R1235kai.dat"
+        >"$data/7R1235kai.dat"
 }
 
-clean_up() {
-    [[ -z ${pid:-} ]] || kill "$pid" 2>/dev/null || true
-    stop_window_manager
-    stop_virtual_screen
-    wait 2>/dev/null || true
-    [[ -z ${work:-} ]] || rm -rf "$work"
-}
-
-dialog_active() {
-    local dialog
-    dialog=$(find_shown_window "$kDialogCaption" "$main_window") && window_is_active "$dialog"
-}
-dialog_gone_and_window_active() {
-    no_shown_window "$kDialogCaption" && window_is_active "$main_window"
-}
 clipboard_holds_table() { [[ $(clipboard) == *"$kExpectedLine"* ]]; }
 
 inside() {
     trap clean_up EXIT
     make_work_folder
     start_window_manager "$work/window-manager.log"
-    cd "$work"
-    HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
-        QT_QPA_PLATFORM=xcb "$work/bin/$(basename "$program")" &
-    pid=$!
-    main_window=$(wait_for_window "$caption")
-    wait_until "active window '$caption'" window_is_active "$main_window"
+    start_program_copy
     xdotool mousemove --window "$main_window" "${kEmptySurface[@]}" click 3
     wait_until "context menu" menus_open_at_least "$main_window" "$(basename "$program")" 1
     xdotool key s
-    wait_until "active dialog '$kDialogCaption'" dialog_active
+    wait_for_active_dialog "$kDialogCaption"
     xdotool key alt+c
     wait_until "the evaluated draw on the clipboard" clipboard_holds_table
     xdotool key Escape
-    wait_until "return to the window from '$kDialogCaption'" dialog_gone_and_window_active
+    wait_for_return_to_window "$kDialogCaption"
     say "「照合」 opened from the menu, showed draw 1235 and closed back into the window"
 }
 

@@ -46,17 +46,13 @@ readonly kHugeFileReadLimit=$((4 * 1024 * 1024)) # bytes the program may read me
 readonly kHugeFileSeconds=5
 readonly kRandomFileBlocks=128 # of 32 bytes
 
-say() { printf '%s\n' "$*"; }
-fail() {
-    say "FAIL ($case_name in $app_name): $*" >&2
-    say "windows on the screen:" >&2
-    xwininfo -root -tree 2>/dev/null | grep -F '"' | grep -vF 'has no name' >&2 || true
-    exit 1
-}
+# A failure lists the windows on the screen after its message.
+fail_lists_windows=yes
 
 # --- The game's layout --------------------------------------------------------------------
 
 app_name=$(basename "$program")
+fail_context="$case_name in $app_name"
 case $app_name in
 RK7KLVN) main_count=7 bonus_count=0 data_folder_name=rkk7data file_prefix=7R ;;
 RK6KLVN) main_count=6 bonus_count=1 data_folder_name=rkk6data file_prefix=6R bonus_centre=488 ;;
@@ -363,13 +359,6 @@ named_pipe() {
 }
 
 # --- Running ------------------------------------------------------------------------------
-
-clean_up() {
-    [[ -z ${pid:-} ]] || kill "$pid" 2>/dev/null || true
-    stop_virtual_screen
-    wait 2>/dev/null || true
-    [[ -z ${work:-} ]] || { chmod -R u+w "$work" && rm -rf "$work"; }
-}
 
 inside() {
     case $case_name in

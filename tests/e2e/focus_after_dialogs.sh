@@ -33,17 +33,13 @@ readonly kNumberColumnCentre=192 # first number box
 readonly kNumberColumnStep=48
 readonly kDrawNumberCentre=48
 
-say() { printf '%s\n' "$*"; }
-fail() {
-    say "FAIL ($app_name): $*" >&2
-    say "windows on the screen:" >&2
-    xwininfo -root -tree 2>/dev/null | grep -F '"' | grep -vF 'has no name' >&2 || true
-    exit 1
-}
+# A failure lists the windows on the screen after its message.
+fail_lists_windows=yes
 
 # --- The game's layout --------------------------------------------------------------------
 
 app_name=$(basename "$program")
+fail_context=$app_name
 case $app_name in
 RK7KLVN) row_size=7 clear_centre=516 data_folder_name=rkk7data file_prefix=7R ;;
 RK6KLVN) row_size=7 clear_centre=528 data_folder_name=rkk6data file_prefix=6R bonus_centre=488 ;;
@@ -73,30 +69,20 @@ data_record() {
 
 # --- Waiting and the windows --------------------------------------------------------------
 
-dialog_active() {
-    local dialog
-    dialog=$(find_shown_window "$1" "$main_window") && window_is_active "$dialog"
-}
-dialog_gone_and_window_active() { no_shown_window "$1" && window_is_active "$main_window"; }
-
-# The window manager hands the keys to the dialog only once it has made it the active window.
+# Answers the dialog of the caption with the keys given once it is the active window.
 answer_dialog() {
     local dialog_caption=$1
     shift
-    wait_until "active dialog '$dialog_caption'" dialog_active "$dialog_caption"
+    wait_for_active_dialog "$dialog_caption"
     xdotool key "$@"
 }
 
 # Types into the dialog's file-name field, which has the focus when the dialog opens.
 answer_file_dialog() {
-    wait_until "active dialog '$kLoadCaption'" dialog_active "$kLoadCaption"
+    wait_for_active_dialog "$kLoadCaption"
     xdotool key ctrl+a
     xdotool type --delay 2 "$1"
     xdotool key Return
-}
-
-wait_for_return_to_window() {
-    wait_until "return to the window from '$1'" dialog_gone_and_window_active "$1"
 }
 
 click_at() { xdotool mousemove --window "$main_window" "$1" "$2" click 1; }
@@ -149,23 +135,13 @@ boxes_with_mark() {
 # --- The program --------------------------------------------------------------------------
 
 make_work_folder() {
-    work=$(mktemp -d "${TMPDIR:-/tmp}/focus-after-dialogs.XXXXXX")
-    bin=$work/bin
-    data=$bin/$data_folder_name
-    mkdir -p "$data" "$work/home" "$work/runtime"
-    chmod 700 "$work/runtime"
-    cp "$program" "$bin/"
+    make_program_folder focus-after-dialogs "$data_folder_name"
     data_file=$data/${file_prefix}${kDrawNumber}kai.dat
     printf '%s\r\n\x1a' "$(data_record)" >"$data_file"
 }
 
 start_program() {
-    cd "$work"
-    HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
-        QT_QPA_PLATFORM=xcb "$bin/$app_name" &
-    pid=$!
-    main_window=$(wait_for_window "$caption")
-    wait_until "active window '$caption'" window_is_active "$main_window"
+    start_program_copy
     local window_text marked
     window_text=$(copy_window_text "$main_window" "$app_name")
     marked=$(boxes_with_mark "$window_text")
@@ -263,14 +239,6 @@ middle_button_paste() {
 }
 
 # --- Running ------------------------------------------------------------------------------
-
-clean_up() {
-    [[ -z ${pid:-} ]] || kill "$pid" 2>/dev/null || true
-    stop_window_manager
-    stop_virtual_screen
-    wait 2>/dev/null || true
-    [[ -z ${work:-} ]] || rm -rf "$work"
-}
 
 inside() {
     trap clean_up EXIT

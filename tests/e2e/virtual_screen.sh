@@ -136,6 +136,20 @@ window_is_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
 
 readonly kStepTimeout=30 # seconds one step may take on a loaded machine
 
+say() { printf '%s\n' "$*"; }
+
+# Ends the test with status 1: says "FAIL: MESSAGE" on stderr, with the script's `fail_context`
+# in brackets after FAIL where it sets one, and then the named windows on the screen where it
+# sets `fail_lists_windows`.
+fail() {
+    say "FAIL${fail_context:+ ($fail_context)}: $*" >&2
+    if [[ -n ${fail_lists_windows:-} ]]; then
+        say "windows on the screen:" >&2
+        xwininfo -root -tree 2>/dev/null | grep -F '"' | grep -vF 'has no name' >&2 || true
+    fi
+    exit 1
+}
+
 # Runs the command until it succeeds; fails the test after kStepTimeout seconds, or at once when
 # the program ends. What the command prints comes out, so that a window that it finds can be
 # taken with $(...).
@@ -150,3 +164,55 @@ wait_until() {
 
 # Prints the id of the shown window with the caption, other than the one given, once there is one.
 wait_for_window() { wait_until "window captioned '$1'" find_shown_window "$@"; }
+
+# --- The program in a private folder --------------------------------------------------------
+# Such a script keeps the program's path in `program` and its window's caption in `caption`.
+
+# Makes the private folder `work`: a copy of the program in `bin`, its data folder of the name
+# given beside it, in `data`, and a home and a runtime folder of its own. The folder's name
+# begins with the prefix given.
+# usage: make_program_folder PREFIX DATA_FOLDER_NAME
+make_program_folder() {
+    work=$(mktemp -d "${TMPDIR:-/tmp}/$1.XXXXXX")
+    bin=$work/bin
+    data=$bin/$2
+    mkdir -p "$data" "$work/home" "$work/runtime"
+    chmod 700 "$work/runtime"
+    # shellcheck disable=SC2154 # the script's own, as said above
+    cp "$program" "$bin/"
+}
+
+# Starts the copy in `work`, with the home and runtime folders there, keeps its process id in
+# `pid` and its window in `main_window`, and waits until the window manager has made that window
+# the active one.
+start_program_copy() {
+    cd "$work" || exit
+    HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
+        QT_QPA_PLATFORM=xcb "$bin/$(basename "$program")" &
+    pid=$!
+    main_window=$(wait_for_window "$caption")
+    wait_until "active window '$caption'" window_is_active "$main_window"
+}
+
+# A dialog of the caption, other than the program's window, is shown and is the active window.
+dialog_active() {
+    local dialog
+    dialog=$(find_shown_window "$1" "$main_window") && window_is_active "$dialog"
+}
+dialog_gone_and_window_active() { no_shown_window "$1" && window_is_active "$main_window"; }
+
+# The window manager hands the keys to a dialog only once it has made it the active window.
+wait_for_active_dialog() { wait_until "active dialog '$1'" dialog_active "$1"; }
+wait_for_return_to_window() {
+    wait_until "return to the window from '$1'" dialog_gone_and_window_active "$1"
+}
+
+# The exit trap: ends the program, the window manager and the virtual screen, and removes the
+# private folder, making writable again whatever a test made read-only in it.
+clean_up() {
+    [[ -z ${pid:-} ]] || kill "$pid" 2>/dev/null || true
+    stop_window_manager
+    stop_virtual_screen
+    wait 2>/dev/null || true
+    [[ -z ${work:-} ]] || { chmod -R u+w "$work" && rm -rf "$work"; }
+}

@@ -12,17 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A data file as the save command writes it: rows 1, 2, 3 (newest first), then the draw number.
-QByteArray dataFile(const std::vector<std::vector<int>>& rows, int drawNumber) {
-    QStringList fields;
-    for (const std::vector<int>& row : rows) {
-        for (int n : row)
-            fields << u'"' + QString::number(n) + u'"';
-    }
-    fields << u'"' + QString::number(drawNumber) + u'"';
-    return fields.join(u',').toLatin1() + "\r\n\x1A";
-}
-
 KnownDraw draw(std::vector<int> main, int bonus = 0) {
     return {std::move(main), bonus};
 }

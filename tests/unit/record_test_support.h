@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <vector>
 
 // A fresh folder per test, removed with everything in it afterwards.
 class TempFolderTest : public testing::Test {
@@ -30,6 +32,17 @@ protected:
 
     QTemporaryDir folder;
 };
+
+// A data file as the save command writes it: rows 1, 2, 3 (newest first), then the draw number.
+inline QByteArray dataFile(const std::vector<std::vector<int>>& rows, int drawNumber) {
+    QStringList fields;
+    for (const std::vector<int>& row : rows) {
+        for (int n : row)
+            fields << u'"' + QString::number(n) + u'"';
+    }
+    fields << u'"' + QString::number(drawNumber) + u'"';
+    return fields.join(u',').toLatin1() + "\r\n\x1A";
+}
 
 // Makes test output readable for the texts GoogleTest cannot print itself.
 inline void PrintTo(const QString& text, std::ostream* os) {

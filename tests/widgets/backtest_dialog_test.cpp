@@ -2,6 +2,8 @@
 #include "game_profiles.h"
 #include "window_fixture.h"
 
+#include "../unit/record_test_support.h"
+
 #include <QAbstractItemModel>
 #include <QClipboard>
 #include <QDir>
@@ -17,17 +19,6 @@
 #include <functional>
 
 namespace {
-
-// A data file as the save command writes it: rows 1, 2, 3 (newest first), then the draw number.
-QByteArray dataFile(const std::vector<std::vector<int>>& rows, int drawNumber) {
-    QStringList fields;
-    for (const std::vector<int>& row : rows) {
-        for (int n : row)
-            fields << u'"' + QString::number(n) + u'"';
-    }
-    fields << u'"' + QString::number(drawNumber) + u'"';
-    return fields.join(u',').toLatin1() + "\r\n\x1A";
-}
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
