@@ -50,31 +50,47 @@ void paintWhatIsPending() {
     QCoreApplication::sendPostedEvents();
 }
 
-// From a window on the screen, as the user sees it before the click, to a window on the screen
-// again: the handler and the repaint it causes.
+// From a window on the screen, as the user sees it when the button comes up, to a window on the
+// screen again: the handler and the repaint it causes. The button is pressed before, and shown
+// pressed, untimed: the user holds it down for far longer than the window takes.
 double clickToRepaint(QPushButton* button) {
+    QTest::mousePress(button, Qt::LeftButton);
     paintWhatIsPending();
     return microsecondsOf([&] {
-        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseRelease(button, Qt::LeftButton);
         paintWhatIsPending();
     });
 }
 
-void timePredictions(MainWindow& window, const GameProfile& profile, int runs,
-                     WindowFigures& figures) {
-    auto* predict = window.findChild<QPushButton*>(QStringLiteral("BUTTON5"));
-    std::vector<double> samples;
+QPushButton* buttonOf(MainWindow& window, const GameProfile& profile, const char* name) {
+    auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
+    if (!button)
+        giveUp(profile, "a button is missing");
+    return button;
+}
+
+// Each prediction is followed by the results view over it.
+void timePredictionsAndResults(MainWindow& window, const GameProfile& profile, int runs,
+                               WindowFigures& figures) {
+    QPushButton* predict = buttonOf(window, profile, "BUTTON5");
+    QPushButton* results = buttonOf(window, profile, "BUTTON6");
+    std::vector<double> predictions, resultViews;
     for (int i = 0; i <= runs; ++i) {
         typeUnsortedDraws(window, profile);
-        const double took = clickToRepaint(predict);
+        const double predicted = clickToRepaint(predict);
         if (window.state().PredictionShown != 1)
             giveUp(profile, "a prediction failed");
-        if (i == 0)
-            figures.firstPrediction = took;
-        else
-            samples.push_back(took);
+        const double shown = clickToRepaint(results);
+        if (i == 0) {
+            figures.firstPrediction = predicted;
+            figures.firstResults = shown;
+        } else {
+            predictions.push_back(predicted);
+            resultViews.push_back(shown);
+        }
     }
-    figures.prediction = median(samples);
+    figures.prediction = median(predictions);
+    figures.results = median(resultViews);
 }
 
 // The handlers see the window's boxes and a drawing surface of their own; the dialogs answer
@@ -147,16 +163,20 @@ void timeFileAlone(const GameProfile& profile, int runs, const QString& file,
 
 } // namespace
 
-WindowFigures timeWindow(const GameProfile& profile, int runs, const char* dataFolder) {
+WindowFigures timeWindow(const GameProfile& profile, int runs, const char* dataFolder,
+                         int firstClickAfterMs) {
     MainWindow window(profile);
     window.start(QDir(QString::fromLocal8Bit(dataFolder)).filePath(QStringLiteral("program")));
     window.placeOnScreen();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         giveUp(profile, "the window was never shown");
+    paintWhatIsPending();
+    if (firstClickAfterMs > 0)
+        QTest::qWait(firstClickAfterMs);
 
     WindowFigures figures;
-    timePredictions(window, profile, runs, figures);
+    timePredictionsAndResults(window, profile, runs, figures);
     const QString file = QDir(QString::fromLocal8Bit(dataFolder))
                              .filePath(QStringLiteral("%1bench.dat")
                                            .arg(QString::fromLatin1(profile.FilePrefix.data(),
