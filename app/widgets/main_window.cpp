@@ -8,6 +8,7 @@
 #include "font_faces.h"
 #include "palette.h"
 #include "profile_text.h"
+#include "rehearsal.h"
 #include "startup.h"
 #include "window_icon.h"
 #include "window_text.h"
@@ -23,12 +24,17 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QStyle>
+#include <QTimer>
 
 namespace {
 
 // The window's own font, for text drawn without a font of its own.
 constexpr int kWindowFontSize = 18;
+
+// The warm-up waits until the display has drawn the first frame; no user clicks this early.
+constexpr int kWarmUpAfterFirstFrameMs = 100;
 
 QColor colourOf(Rgb rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);
@@ -172,10 +178,15 @@ QString MainWindow::text(const QString& name) const {
     return entryBox(name)->text();
 }
 
-// A text the program writes is shown from its start, as long lists do not fit their boxes.
+// A text the program writes is shown from its start, as long lists do not fit their boxes. A
+// box that already holds the text is left as it is, but for the caret and the selection, so
+// that a prediction repaints only the boxes it changed.
 void MainWindow::setText(const QString& name, const QString& text) {
     EntryBox* box = entryBox(name);
-    box->setText(text);
+    if (box->text() == text)
+        box->deselect();
+    else
+        box->setText(text);
     box->setCursorPosition(0);
 }
 
@@ -255,6 +266,44 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     for (const QRect& area : event->region())
         painter.drawImage(area, drawing.image(), area);
+    if (!warmUpQueued) {
+        warmUpQueued = true;
+        QTimer::singleShot(kWarmUpAfterFirstFrameMs, this, &MainWindow::warmUp);
+    }
+}
+
+// Once the first frame is out, while the user types the draws, the window does once what its
+// first prediction would otherwise do on the click: it resolves the fonts, lays out the texts
+// and draws them, on a picture of its own, and has each font of the boxes draw digits.
+void MainWindow::warmUp() {
+    ImageSurface rehearsal(drawing.textLayouts());
+    try {
+        rehearsePrediction(profile, rehearsal);
+    } catch (...) {
+        // The click will meet the same failure and report it.
+    }
+    rehearsal.finishDrawing();
+    drawing.textLayouts()->layOutNumbers();
+    warmUpBoxes();
+}
+
+// A stand-in box of each font of the boxes lays out and draws what a prediction writes.
+void MainWindow::warmUpBoxes() {
+    QSet<QString> fontsSeen;
+    for (QWidget* control : std::as_const(controls)) {
+        auto* box = qobject_cast<EntryBox*>(control);
+        if (!box || !box->isVisible() || fontsSeen.contains(box->font().key()))
+            continue;
+        fontsSeen.insert(box->font().key());
+        EntryBox standIn(0, nullptr);
+        standIn.setFont(box->font());
+        standIn.setPalette(box->palette());
+        standIn.setAlignment(box->alignment());
+        standIn.resize(box->size());
+        standIn.setText(QStringLiteral(" 0123456789, -"));
+        QImage scratch(box->size(), QImage::Format_RGB32);
+        standIn.render(&scratch);
+    }
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

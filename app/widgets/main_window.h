@@ -65,6 +65,8 @@ private:
     bool handleCycleKey(EntryBox* box, QEvent* event);
     void restoreFocus();
     void fitOuterSize();
+    void warmUp();
+    void warmUpBoxes();
 
     const GameProfile& profile;
     ProgramState programState;
@@ -76,4 +78,5 @@ private:
     QHash<QString, QWidget*> controls;
     bool outerSizeFitted = false;
     bool failing = false;
+    bool warmUpQueued = false;
 };

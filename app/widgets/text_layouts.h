@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QFont>
+#include <QHash>
+#include <QRect>
+#include <QStaticText>
+#include <QString>
+
+#include <unordered_map>
+
+// The picture's fonts and the texts laid out in them. A prediction draws the same few dozen short
+// texts (two-digit numbers, labels, the header) in a handful of fonts every time: each font is
+// resolved once, and each text laid out once per font and kept with the area it covers.
+class TextLayouts {
+public:
+    struct Choice {
+        QString name;
+        int pixelHeight;
+        bool bold;
+        friend bool operator==(const Choice&, const Choice&) = default;
+    };
+
+    // A text laid out in one font, and the area it covers from its top-left corner: the
+    // character cells and any ink beyond them.
+    struct Text {
+        QStaticText layout;
+        QRect area;
+    };
+
+    // One font with the texts laid out in it. An entry stays where it is while others are added,
+    // so its address names the font.
+    class Font {
+    public:
+        explicit Font(const Choice& choice);
+
+        const QFont& font() const { return qfont; }
+        const Text& laidOut(const QString& text);
+        qsizetype textCount() const { return texts.size(); }
+
+    private:
+        QFont qfont;
+        int ascent;
+        QHash<QString, Text> texts;
+    };
+
+    Font& font(const Choice& choice);
+    // Lays out every two-digit number, alone and after a blank, in each font used so far: the
+    // cells, sums and candidates of any prediction.
+    void layOutNumbers();
+    // The texts laid out and kept, in all fonts.
+    qsizetype textCount() const;
+
+private:
+    struct ChoiceHash {
+        size_t operator()(const Choice& c) const {
+            return qHashMulti(0, c.name, c.pixelHeight, c.bold);
+        }
+    };
+
+    std::unordered_map<Choice, Font, ChoiceHash> fonts;
+};
