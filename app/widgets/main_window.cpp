@@ -6,6 +6,7 @@
 #include "error_path.h"
 #include "field_map.h"
 #include "font_faces.h"
+#include "kept_frame_style.h"
 #include "palette.h"
 #include "profile_text.h"
 #include "rehearsal.h"
@@ -62,7 +63,9 @@ FieldCycle::Key cycleKey(int key) {
 
 MainWindow::MainWindow(const GameProfile& profile, QWidget* parent)
     : QWidget(parent), profile(profile), dialogs(this),
-      shell(this), mainForm{profile, *this, drawing, dialogs, shell, programState}, cycle(profile) {
+      shell(this), mainForm{profile, *this, drawing, dialogs, shell, programState}, cycle(profile),
+      keptFrames(new KeptFrameStyle) {
+    keptFrames->setParent(this);
     setObjectName(QStringLiteral("MAINFORM"));
     setWindowTitle(toQString(profile.caption));
     setWindowIcon(loadWindowIcon(profile.iconName));
@@ -101,6 +104,7 @@ void MainWindow::createEdit(const ControlSpec& spec) {
     box->setVisible(spec.visible);
     if (!spec.visible)
         box->setFocusPolicy(Qt::NoFocus);
+    box->setStyle(keptFrames);
     box->installEventFilter(this);
     controls.insert(spec.name, box);
 }
@@ -303,6 +307,11 @@ void MainWindow::warmUpBoxes() {
         standIn.setText(QStringLiteral(" 0123456789, -"));
         QImage scratch(box->size(), QImage::Format_RGB32);
         standIn.render(&scratch);
+    }
+    // Each box drawn a second time keeps its frame.
+    for (QWidget* control : std::as_const(controls)) {
+        if (qobject_cast<EntryBox*>(control))
+            control->update();
     }
 }
 

@@ -12,6 +12,7 @@
 
 struct ControlSpec;
 class EntryBox;
+class KeptFrameStyle;
 
 // MAINFORM: the one window of the program. It holds the edit boxes and buttons at their fixed
 // places, shows the drawing surface behind them, runs a button's handler when it is clicked and
@@ -75,6 +76,8 @@ private:
     QtShell shell;
     MainForm mainForm;
     FieldCycle cycle;
+    // The boxes' style, owned by the window.
+    KeptFrameStyle* keptFrames;
     QHash<QString, QWidget*> controls;
     bool outerSizeFitted = false;
     bool failing = false;
