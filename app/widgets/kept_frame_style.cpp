@@ -57,8 +57,7 @@ bool KeptFrameStyle::drawFromKept(const QStyleOption& option, QPainter& painter,
     const int lineWidth = frame ? frame->lineWidth : -1;
 
     Kept& kept = frames[{widget, int(option.state)}];
-    const bool sameFrame = kept.drawnOnce && !kept.drawn.isNull() &&
-                           kept.size == option.rect.size() &&
+    const bool sameFrame = !kept.drawn.isNull() && kept.size == option.rect.size() &&
                            kept.palette == option.palette.cacheKey() &&
                            kept.lineWidth == lineWidth && kept.drawn.format() == device.format();
     if (sameFrame) {
@@ -74,14 +73,9 @@ bool KeptFrameStyle::drawFromKept(const QStyleOption& option, QPainter& painter,
             return true;
         }
     }
-    // A frame is kept from its second whole drawing on: the first, at start-up, draws directly;
-    // the window's warm-up draws each box a second time.
+    // Only a whole drawing shows the whole background a frame is kept with.
     if (clip != QRegion(onDevice))
         return false;
-    if (!kept.drawnOnce) {
-        kept.drawnOnce = true;
-        return false;
-    }
     kept.size = option.rect.size();
     kept.palette = option.palette.cacheKey();
     kept.lineWidth = lineWidth;

@@ -25,7 +25,6 @@ private:
         int lineWidth = 0;
         QImage background;
         QImage drawn;
-        bool drawnOnce = false;
     };
 
     bool drawFromKept(const QStyleOption& option, QPainter& painter, const QWidget* widget) const;

@@ -104,7 +104,6 @@ void MainWindow::createEdit(const ControlSpec& spec) {
     box->setVisible(spec.visible);
     if (!spec.visible)
         box->setFocusPolicy(Qt::NoFocus);
-    box->setStyle(keptFrames);
     box->installEventFilter(this);
     controls.insert(spec.name, box);
 }
@@ -308,10 +307,13 @@ void MainWindow::warmUpBoxes() {
         QImage scratch(box->size(), QImage::Format_RGB32);
         standIn.render(&scratch);
     }
-    // Each box drawn a second time keeps its frame.
+    // From now on the boxes keep their frames; their next drawing keeps them. Set at start-up,
+    // the style would slow the first frame.
     for (QWidget* control : std::as_const(controls)) {
-        if (qobject_cast<EntryBox*>(control))
+        if (qobject_cast<EntryBox*>(control)) {
+            control->setStyle(keptFrames);
             control->update();
+        }
     }
 }
 

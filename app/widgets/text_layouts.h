@@ -36,6 +36,8 @@ public:
         const QFont& font() const { return qfont; }
         const Text& laidOut(const QString& text);
         qsizetype textCount() const { return texts.size(); }
+        // A two-digit number, alone or after a blank, has been laid out in this font.
+        bool holdsANumber() const;
 
     private:
         QFont qfont;
@@ -44,8 +46,8 @@ public:
     };
 
     Font& font(const Choice& choice);
-    // Lays out every two-digit number, alone and after a blank, in each font used so far: the
-    // cells, sums and candidates of any prediction.
+    // Lays out every two-digit number, alone and after a blank, in each font that has drawn one:
+    // the cells and sums of any prediction.
     void layOutNumbers();
     // The texts laid out and kept, in all fonts.
     qsizetype textCount() const;

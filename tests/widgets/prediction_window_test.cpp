@@ -112,6 +112,7 @@ TEST_F(PredictionWindow, ResultsViewDrawsTheLineSumsBesideThePyramids) {
 // hands back what the window last put on it.
 TEST_F(PredictionWindow, TheScreenHoldsTheWholePictureAfterEveryHandler) {
     open(kRk6klvn);
+    QTest::qWait(300); // past the warm-up, which has the boxes keep their frames
     const auto onScreen = [&] {
         QCoreApplication::processEvents();
         return window->screen()->grabWindow(window->winId()).toImage();
