@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the three programs, the bare window and the benchmarks, times the history check of 「照合」,
-# then measures the programs against the bare window: on Qt's offscreen platform, and again on a virtual X screen when Xvfb is there.
+# then measures the programs against the bare text window, each figure with its target: on Qt's
+# offscreen platform, and again on a virtual X screen when Xvfb is there.
 # Options go to the benchmark: --runs N (start-ups per program), --windows N (fresh windows per
-# game), --clicks N (predictions, saves and loads in each).
+# game and kind of first click), --clicks N (predictions, saves and loads in each).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset default >/dev/null
