@@ -52,6 +52,16 @@ QRegion unionOf(const std::vector<QRect>& areas, std::size_t from, std::size_t t
     return unionOf(areas, from, middle).united(unionOf(areas, middle, to));
 }
 
+// The changed areas are widened to whole bands of rows: a region of rectangles at many heights
+// falls into many thin pieces, each painted on its own.
+constexpr int kBandHeight = 8;
+
+QRect inBands(const QRect& area) {
+    const int top = area.top() / kBandHeight * kBandHeight;
+    const int bottom = (area.bottom() / kBandHeight + 1) * kBandHeight - 1;
+    return QRect(QPoint(area.left(), top), QPoint(area.right(), bottom));
+}
+
 } // namespace
 
 QRegion PictureChanges::differences() const {
@@ -60,13 +70,13 @@ QRegion PictureChanges::differences() const {
     for (std::size_t i = 0; i < common; ++i) {
         if (shown[i].paintsAlike(now[i]))
             continue;
-        areas.push_back(shown[i].area);
+        areas.push_back(inBands(shown[i].area));
         if (now[i].area != shown[i].area)
-            areas.push_back(now[i].area);
+            areas.push_back(inBands(now[i].area));
     }
     for (std::size_t i = common; i < shown.size(); ++i)
-        areas.push_back(shown[i].area);
+        areas.push_back(inBands(shown[i].area));
     for (std::size_t i = common; i < now.size(); ++i)
-        areas.push_back(now[i].area);
-    return areas.empty() ? QRegion() : unionOf(areas, 0, areas.size());
+        areas.push_back(inBands(now[i].area));
+    return areas.empty() ? QRegion() : unionOf(areas, 0, areas.size()).intersected(whole);
 }
