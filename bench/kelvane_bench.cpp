@@ -186,8 +186,8 @@ int runWindowMode(int argc, char** argv, const Options& options) {
                                        options.windowFolder, options.firstClickAfterMs);
     std::printf("first prediction %.1f\nprediction %.1f\nfirst results %.1f\nresults %.1f\n"
                 "save %.1f\nload %.1f\nwrite %.1f\nread %.1f\n",
-                f.firstPrediction, f.prediction, f.firstResults, f.results, f.save, f.load,
-                f.write, f.read);
+                f.firstPrediction, f.prediction, f.firstResults, f.results, f.save, f.load, f.write,
+                f.read);
     return EXIT_SUCCESS;
 }
 
@@ -222,9 +222,9 @@ WindowFigures medianFigures(const std::vector<WindowFigures>& runs) {
     };
     WindowFigures m;
     for (double WindowFigures::*figure :
-         {&WindowFigures::firstPrediction, &WindowFigures::prediction,
-          &WindowFigures::firstResults, &WindowFigures::results, &WindowFigures::save,
-          &WindowFigures::load, &WindowFigures::write, &WindowFigures::read})
+         {&WindowFigures::firstPrediction, &WindowFigures::prediction, &WindowFigures::firstResults,
+          &WindowFigures::results, &WindowFigures::save, &WindowFigures::load,
+          &WindowFigures::write, &WindowFigures::read})
         m.*figure = medianOf(figure);
     return m;
 }
