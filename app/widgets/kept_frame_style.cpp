@@ -60,18 +60,20 @@ bool KeptFrameStyle::drawFromKept(const QStyleOption& option, QPainter& painter,
     const bool sameFrame = !kept.drawn.isNull() && kept.size == option.rect.size() &&
                            kept.palette == option.palette.cacheKey() &&
                            kept.lineWidth == lineWidth && kept.drawn.format() == device.format();
+    const auto showKept = [&] {
+        painter.save();
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(option.rect.topLeft(), kept.drawn);
+        painter.restore();
+        return true;
+    };
     if (sameFrame) {
         bool sameBackground = true;
         for (const QRect& area : clip)
             sameBackground =
                 sameBackground && samePixels(device, kept.background, onDevice.topLeft(), area);
-        if (sameBackground) {
-            painter.save();
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.drawImage(option.rect.topLeft(), kept.drawn);
-            painter.restore();
-            return true;
-        }
+        if (sameBackground)
+            return showKept();
     }
     // Only a whole drawing shows the whole background a frame is kept with.
     if (clip != QRegion(onDevice))
@@ -84,19 +86,8 @@ bool KeptFrameStyle::drawFromKept(const QStyleOption& option, QPainter& painter,
     {
         QPainter onKept(&kept.drawn);
         onKept.setRenderHints(painter.renderHints());
-        QStyleOption moved = option;
-        if (frame) {
-            QStyleOptionFrame movedFrame = *frame;
-            movedFrame.rect.moveTo(0, 0);
-            QProxyStyle::drawPrimitive(PE_PanelLineEdit, &movedFrame, &onKept, widget);
-        } else {
-            moved.rect.moveTo(0, 0);
-            QProxyStyle::drawPrimitive(PE_PanelLineEdit, &moved, &onKept, widget);
-        }
+        onKept.translate(-option.rect.topLeft());
+        QProxyStyle::drawPrimitive(PE_PanelLineEdit, &option, &onKept, widget);
     }
-    painter.save();
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(option.rect.topLeft(), kept.drawn);
-    painter.restore();
-    return true;
+    return showKept();
 }
