@@ -83,13 +83,7 @@ QPainter& ImageSurface::painterWithFont() {
 void ImageSurface::fillBox(Box box, int colour) {
     const QRect area(QPoint(box.x1, box.y1), QPoint(box.x2, box.y2));
     openPainter().fillRect(area, paletteColour(colour));
-    changes.record({PictureChanges::Call::Kind::Fill,
-                    area.topLeft(),
-                    area.bottomRight(),
-                    colour,
-                    nullptr,
-                    {},
-                    area});
+    changes.record(PictureChanges::Call::ofFill(area, colour));
 }
 
 void ImageSurface::drawLine(Point from, Point to, int colour) {
@@ -99,13 +93,8 @@ void ImageSurface::drawLine(Point from, Point to, int colour) {
     // Both end points are drawn; QRect::normalized() would leave out the edges of a rising line.
     const QRect area(QPoint(std::min(from.x, to.x), std::min(from.y, to.y)),
                      QPoint(std::max(from.x, to.x), std::max(from.y, to.y)));
-    changes.record({PictureChanges::Call::Kind::Line,
-                    QPoint(from.x, from.y),
-                    QPoint(to.x, to.y),
-                    colour,
-                    nullptr,
-                    {},
-                    area});
+    changes.record(
+        PictureChanges::Call::ofLine(QPoint(from.x, from.y), QPoint(to.x, to.y), colour, area));
 }
 
 void ImageSurface::drawText(Point topLeft, const QString& text, int colour) {
@@ -116,5 +105,5 @@ void ImageSurface::drawText(Point topLeft, const QString& text, int colour) {
     const QPoint at(topLeft.x, topLeft.y);
     p.drawStaticText(at, laid.layout);
     changes.record(
-        {PictureChanges::Call::Kind::Text, at, at, colour, chosen, text, laid.area.translated(at)});
+        PictureChanges::Call::ofText(at, text, colour, chosen, laid.area.translated(at)));
 }

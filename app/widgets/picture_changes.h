@@ -26,6 +26,17 @@ public:
         QString text;
         QRect area;
 
+        static Call ofFill(const QRect& area, int colour) {
+            return {Kind::Fill, area.topLeft(), area.bottomRight(), colour, nullptr, {}, area};
+        }
+        static Call ofLine(QPoint from, QPoint to, int colour, const QRect& area) {
+            return {Kind::Line, from, to, colour, nullptr, {}, area};
+        }
+        static Call ofText(QPoint at, const QString& text, int colour, const void* font,
+                           const QRect& area) {
+            return {Kind::Text, at, at, colour, font, text, area};
+        }
+
         bool paintsAlike(const Call& other) const {
             return kind == other.kind && from == other.from && to == other.to &&
                    colour == other.colour && font == other.font && text == other.text;
