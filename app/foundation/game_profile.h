@@ -9,7 +9,7 @@ struct ProgramState;
 enum class DrawNumberForm { GameText, PlainDigits };
 
 // Everything that differs between the three programs. Each program fixes one of these at build
-// time (profiles/); handlers read the values instead of asking which game they run.
+// time (profiles/foundation/); handlers read the values instead of asking which game they run.
 struct GameProfile {
     std::string_view programName; // file name of the program, used by its siblings to start it
 
