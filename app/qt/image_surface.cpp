@@ -1,25 +1,13 @@
 #include "image_surface.h"
 
-#include "palette.h"
+#include "palette_colour.h"
 
 #include <algorithm>
 #include <utility>
 
-namespace {
-
-QColor paletteColour(int index) {
-    const Rgb rgb = kPalette.at(static_cast<std::size_t>(index));
-    return QColor(rgb.r, rgb.g, rgb.b);
-}
-
-} // namespace
-
-ImageSurface::ImageSurface() : ImageSurface(std::make_shared<TextLayouts>()) {}
-
-ImageSurface::ImageSurface(std::shared_ptr<TextLayouts> layouts)
-    : picture(Width + 1, Height + 1, QImage::Format_RGB32),
-      layouts(std::move(layouts)), choice{RestingFontName, RestingFontSize, false},
-      changes(picture.rect()) {
+ImageSurface::ImageSurface(ChangeReport changed)
+    : picture(Width + 1, Height + 1, QImage::Format_RGB32), changed(std::move(changed)),
+      choice{RestingFontName, RestingFontSize, false} {
     // The base screen wipes up to pixel (648,466) inclusive, so the image is one pixel larger
     // than the client area it stands for.
     picture.fill(paletteColour(Colour::LightGrey));
@@ -43,7 +31,7 @@ void ImageSurface::setBold(bool bold) {
 TextLayouts::Font& ImageSurface::currentFont() {
     if (chosen && !fontChanged)
         return *chosen;
-    return layouts->font(choice);
+    return layouts.font(choice);
 }
 
 void ImageSurface::finishDrawing() {
@@ -51,15 +39,9 @@ void ImageSurface::finishDrawing() {
         painter.end();
 }
 
-void ImageSurface::prepareToShow() {
-    if (!painter.isActive())
-        return;
-    painter.end();
-    changes.shownMidway();
-}
-
-QRegion ImageSurface::takeChangedArea() {
-    return changes.takeChangedArea();
+void ImageSurface::report(const QRect& area) {
+    if (changed)
+        changed(area);
 }
 
 QPainter& ImageSurface::openPainter() {
@@ -83,7 +65,7 @@ QPainter& ImageSurface::painterWithFont() {
 void ImageSurface::fillBox(Box box, int colour) {
     const QRect area(QPoint(box.x1, box.y1), QPoint(box.x2, box.y2));
     openPainter().fillRect(area, paletteColour(colour));
-    changes.record(PictureChanges::Call::ofFill(area, colour));
+    report(area);
 }
 
 void ImageSurface::drawLine(Point from, Point to, int colour) {
@@ -93,8 +75,7 @@ void ImageSurface::drawLine(Point from, Point to, int colour) {
     // Both end points are drawn; QRect::normalized() would leave out the edges of a rising line.
     const QRect area(QPoint(std::min(from.x, to.x), std::min(from.y, to.y)),
                      QPoint(std::max(from.x, to.x), std::max(from.y, to.y)));
-    changes.record(
-        PictureChanges::Call::ofLine(QPoint(from.x, from.y), QPoint(to.x, to.y), colour, area));
+    report(area);
 }
 
 void ImageSurface::drawText(Point topLeft, const QString& text, int colour) {
@@ -104,6 +85,5 @@ void ImageSurface::drawText(Point topLeft, const QString& text, int colour) {
     // Text is anchored at the top of its character cell, as a laid-out text is.
     const QPoint at(topLeft.x, topLeft.y);
     p.drawStaticText(at, laid.layout);
-    changes.record(
-        PictureChanges::Call::ofText(at, text, colour, chosen, laid.area.translated(at)));
+    report(laid.area.translated(at));
 }

@@ -1,45 +1,25 @@
 #include "main_window.h"
 
-#include "backtest_dialog.h"
-#include "button_handlers.h"
 #include "entry_box.h"
 #include "error_path.h"
-#include "field_map.h"
 #include "font_faces.h"
-#include "kept_frame_style.h"
-#include "palette.h"
+#include "palette_colour.h"
 #include "profile_text.h"
-#include "rehearsal.h"
 #include "startup.h"
+#include "window_controls.h"
 #include "window_icon.h"
-#include "window_text.h"
 
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QIcon>
 #include <QKeyEvent>
-#include <QMenu>
-#include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QScreen>
-#include <QSet>
 #include <QStyle>
-#include <QTimer>
 
 namespace {
 
 // The window's own font, for text drawn without a font of its own.
 constexpr int kWindowFontSize = 18;
-
-// The warm-up waits until the display has drawn the first frame; no user clicks this early.
-constexpr int kWarmUpAfterFirstFrameMs = 100;
-
-QColor colourOf(Rgb rgb) {
-    return QColor(rgb.r, rgb.g, rgb.b);
-}
 
 FieldCycle::Key cycleKey(int key) {
     switch (key) {
@@ -62,66 +42,22 @@ FieldCycle::Key cycleKey(int key) {
 } // namespace
 
 MainWindow::MainWindow(const GameProfile& profile, QWidget* parent)
-    : QWidget(parent), profile(profile), dialogs(this),
-      shell(this), mainForm{profile, *this, drawing, dialogs, shell, programState}, cycle(profile),
-      keptFrames(new KeptFrameStyle) {
-    keptFrames->setParent(this);
+    : QWidget(parent), profile(profile), drawing([this](const QRect& area) { update(area); }),
+      dialogs(this), shell(this),
+      mainForm{profile, *this, drawing, dialogs, shell, programState}, cycle(profile),
+      menu(mainForm, *this) {
     setObjectName(QStringLiteral("MAINFORM"));
     setWindowTitle(toQString(profile.caption));
     setWindowIcon(loadWindowIcon(profile.iconName));
     QPalette background = palette();
-    background.setColor(QPalette::Window, colourOf(kPalette[Colour::LightGrey]));
+    background.setColor(QPalette::Window, paletteColour(Colour::LightGrey));
     setPalette(background);
     setAutoFillBackground(true);
     resize(WindowWidth, WindowHeight);
-    createControls();
+    controls = createWindowControls(*this, profile, *this, [this](Handler h) { run(h); });
     // Every control has a font of its own. Set before them, the window's font would be the one
     // each edit box first lays out its text in, loading a face that nothing shows.
     setFont(windowFont(FontName::FixedSys, kWindowFontSize));
-}
-
-void MainWindow::createControls() {
-    for (const ControlSpec& spec : fieldMap(profile)) {
-        if (spec.kind == ControlKind::Edit)
-            createEdit(spec);
-        else
-            createButton(spec);
-    }
-}
-
-void MainWindow::createEdit(const ControlSpec& spec) {
-    auto* box = new EntryBox(spec.maxLength, this);
-    box->setObjectName(spec.name);
-    box->setGeometry(spec.left, spec.top, spec.width, spec.height);
-    box->setFont(windowFont(spec.fontName, spec.fontSize));
-    box->setAlignment(spec.align == TextAlign::Right ? Qt::AlignRight | Qt::AlignVCenter
-                                                     : Qt::AlignLeft | Qt::AlignVCenter);
-    QPalette colours = box->palette();
-    colours.setColor(QPalette::Text, colourOf(spec.textColour));
-    colours.setColor(QPalette::Base, Qt::white);
-    box->setPalette(colours);
-    box->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-    box->setVisible(spec.visible);
-    if (!spec.visible)
-        box->setFocusPolicy(Qt::NoFocus);
-    box->installEventFilter(this);
-    controls.insert(spec.name, box);
-}
-
-void MainWindow::createButton(const ControlSpec& spec) {
-    auto* button = new QPushButton(spec.caption, this);
-    button->setObjectName(spec.name);
-    button->setGeometry(spec.left, spec.top, spec.width, spec.height);
-    button->setFont(windowFont(spec.fontName, spec.fontSize, spec.bold));
-    QPalette colours = button->palette();
-    colours.setColor(QPalette::Button, colourOf(kPalette[Colour::LightGrey]));
-    colours.setColor(QPalette::ButtonText, Qt::black);
-    button->setPalette(colours);
-    button->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-    button->setAutoDefault(false);
-    const Handler handler = buttonHandler(spec.number);
-    connect(button, &QPushButton::clicked, this, [this, handler] { run(handler); });
-    controls.insert(spec.name, button);
 }
 
 void MainWindow::start(const QString& programPath) {
@@ -131,7 +67,6 @@ void MainWindow::start(const QString& programPath) {
         fail();
     }
     drawing.finishDrawing();
-    update(drawing.takeChangedArea());
 }
 
 void MainWindow::placeOnScreen() {
@@ -216,8 +151,6 @@ void MainWindow::run(Handler handler) {
         fail();
     }
     drawing.finishDrawing();
-    // Only what the handler changed is shown again, not the boxes and buttons elsewhere.
-    update(drawing.takeChangedArea());
 }
 
 void MainWindow::fail() {
@@ -265,56 +198,11 @@ void MainWindow::restoreFocus() {
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
-    drawing.prepareToShow();
+    // A handler's message box may let the window paint halfway through the handler's drawing.
+    drawing.finishDrawing();
     QPainter painter(this);
     for (const QRect& area : event->region())
         painter.drawImage(area, drawing.image(), area);
-    if (!warmUpQueued) {
-        warmUpQueued = true;
-        QTimer::singleShot(kWarmUpAfterFirstFrameMs, this, &MainWindow::warmUp);
-    }
-}
-
-// Once the first frame is out, while the user types the draws, the window does once what its
-// first prediction would otherwise do on the click: it resolves the fonts, lays out the texts
-// and draws them, on a picture of its own, and has each font of the boxes draw digits.
-void MainWindow::warmUp() {
-    ImageSurface rehearsal(drawing.textLayouts());
-    try {
-        rehearsePrediction(profile, rehearsal);
-    } catch (...) {
-        // The click will meet the same failure and report it.
-    }
-    rehearsal.finishDrawing();
-    drawing.textLayouts()->layOutNumbers();
-    warmUpBoxes();
-}
-
-// A stand-in box of each font of the boxes lays out and draws what a prediction writes.
-void MainWindow::warmUpBoxes() {
-    QSet<QString> fontsSeen;
-    for (QWidget* control : std::as_const(controls)) {
-        auto* box = qobject_cast<EntryBox*>(control);
-        if (!box || !box->isVisible() || fontsSeen.contains(box->font().key()))
-            continue;
-        fontsSeen.insert(box->font().key());
-        EntryBox standIn(0, nullptr);
-        standIn.setFont(box->font());
-        standIn.setPalette(box->palette());
-        standIn.setAlignment(box->alignment());
-        standIn.resize(box->size());
-        standIn.setText(QStringLiteral(" 0123456789, -"));
-        QImage scratch(box->size(), QImage::Format_RGB32);
-        standIn.render(&scratch);
-    }
-    // From now on the boxes keep their frames; their next drawing keeps them. Set at start-up,
-    // the style would slow the first frame.
-    for (QWidget* control : std::as_const(controls)) {
-        if (qobject_cast<EntryBox*>(control)) {
-            control->setStyle(keptFrames);
-            control->update();
-        }
-    }
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
@@ -329,27 +217,5 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu menu(this);
-    QMenu* copy = menu.addMenu(QStringLiteral("コピー(&Y)"));
-    copy->addAction(QStringLiteral("テキスト(&T)"), this, &MainWindow::copyText);
-    copy->addAction(QStringLiteral("テキスト/グラフィック(&M)"), this,
-                    &MainWindow::copyTextAndPicture);
-    menu.addAction(QStringLiteral("照合(&S)..."), this, &MainWindow::showBacktest);
-    menu.exec(event->globalPos());
-}
-
-void MainWindow::showBacktest() {
-    BacktestDialog dialog(profile, programState.DataFolderPath, this);
-    dialog.exec();
-}
-
-void MainWindow::copyText() {
-    QGuiApplication::clipboard()->setText(windowText(mainForm));
-}
-
-void MainWindow::copyTextAndPicture() {
-    auto* data = new QMimeData;
-    data->setText(windowText(mainForm));
-    data->setImageData(grab().toImage());
-    QGuiApplication::clipboard()->setMimeData(data);
+    menu.open(event->globalPos());
 }

@@ -6,17 +6,16 @@
 #include "main_form.h"
 #include "program_state.h"
 #include "qt_platform.h"
+#include "surface_menu.h"
 
 #include <QHash>
 #include <QWidget>
 
-struct ControlSpec;
 class EntryBox;
-class KeptFrameStyle;
 
-// MAINFORM: the one window of the program. It holds the edit boxes and buttons at their fixed
-// places, shows the drawing surface behind them, runs a button's handler when it is clicked and
-// walks the focus along the Enter-key field cycle.
+// MAINFORM: the one window of the program, and the form that the handlers see: it holds the edit
+// boxes and buttons at their fixed places, shows the drawing surface behind them, runs a button's
+// handler when it is clicked and walks the focus along the Enter-key field cycle.
 class MainWindow : public QWidget, public Form {
     Q_OBJECT
 
@@ -42,11 +41,7 @@ public:
     // The general error path, for failures that escape any event handler.
     void fail();
 
-    // The window's copy command: its text, or its text and its picture.
-    void copyText();
-    void copyTextAndPicture();
-    // The check of the pyramids against the draw history, as a modal dialog that only reads.
-    void showBacktest();
+    SurfaceMenu& surfaceMenu() { return menu; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,16 +53,11 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void createControls();
-    void createEdit(const ControlSpec& spec);
-    void createButton(const ControlSpec& spec);
     QWidget* control(const QString& name) const;
     EntryBox* entryBox(const QString& name) const;
     bool handleCycleKey(EntryBox* box, QEvent* event);
     void restoreFocus();
     void fitOuterSize();
-    void warmUp();
-    void warmUpBoxes();
 
     const GameProfile& profile;
     ProgramState programState;
@@ -76,10 +66,8 @@ private:
     QtShell shell;
     MainForm mainForm;
     FieldCycle cycle;
-    // The boxes' style, owned by the window.
-    KeptFrameStyle* keptFrames;
+    SurfaceMenu menu;
     QHash<QString, QWidget*> controls;
     bool outerSizeFitted = false;
     bool failing = false;
-    bool warmUpQueued = false;
 };

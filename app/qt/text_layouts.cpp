@@ -4,8 +4,6 @@
 
 #include <QFontMetrics>
 
-#include <algorithm>
-
 namespace {
 
 // The header's draw number changes from draw to draw; the kept layouts stay few.
@@ -44,31 +42,4 @@ TextLayouts::Font& TextLayouts::font(const Choice& choice) {
     if (found == fonts.end())
         found = fonts.try_emplace(choice, choice).first;
     return found->second;
-}
-
-void TextLayouts::layOutNumbers() {
-    for (auto& [choice, font] : fonts) {
-        if (!font.holdsANumber())
-            continue;
-        for (int n = 0; n <= 99; ++n) {
-            const QString number = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-            font.laidOut(number);
-            font.laidOut(u' ' + number);
-        }
-    }
-}
-
-bool TextLayouts::Font::holdsANumber() const {
-    const auto twoDigits = [](const QString& text) {
-        const QString number = text.startsWith(u' ') ? text.mid(1) : text;
-        return number.size() == 2 && number[0].isDigit() && number[1].isDigit();
-    };
-    return std::any_of(texts.keyBegin(), texts.keyEnd(), twoDigits);
-}
-
-qsizetype TextLayouts::textCount() const {
-    qsizetype count = 0;
-    for (const auto& [choice, font] : fonts)
-        count += font.textCount();
-    return count;
 }

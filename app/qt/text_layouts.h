@@ -28,16 +28,13 @@ public:
     };
 
     // One font with the texts laid out in it. An entry stays where it is while others are added,
-    // so its address names the font.
+    // so a surface may keep hold of the one it draws with.
     class Font {
     public:
         explicit Font(const Choice& choice);
 
         const QFont& font() const { return qfont; }
         const Text& laidOut(const QString& text);
-        qsizetype textCount() const { return texts.size(); }
-        // A two-digit number, alone or after a blank, has been laid out in this font.
-        bool holdsANumber() const;
 
     private:
         QFont qfont;
@@ -46,11 +43,6 @@ public:
     };
 
     Font& font(const Choice& choice);
-    // Lays out every two-digit number, alone and after a blank, in each font that has drawn one:
-    // the cells and sums of any prediction.
-    void layOutNumbers();
-    // The texts laid out and kept, in all fonts.
-    qsizetype textCount() const;
 
 private:
     struct ChoiceHash {

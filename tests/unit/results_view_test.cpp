@@ -2,7 +2,6 @@
 #include "game_profiles.h"
 #include "prediction.h"
 #include "prediction_fixture.h"
-#include "rehearsal.h"
 #include "results_view.h"
 
 #include <gtest/gtest.h>
@@ -110,16 +109,6 @@ TEST(ResultsView, ShowsTheKeptSumsNotTheBoxesTypedSince) {
     w.form.fill(numberBoxesOfRow(kRk7klvn, 1), typed({30, 31, 32, 33, 34, 35, 36}));
     BUTTON6_ON(w.mainForm);
     EXPECT_EQ(w.surface.calls, kOneToTwentyOneView);
-}
-
-// The window's warm-up must get through the prediction to the results view, or it prepares
-// nothing for the click.
-TEST(ResultsView, TheWindowsRehearsalPredictsAndDrawsTheResults) {
-    RecordingSurface surface;
-    rehearsePrediction(kRk7klvn, surface);
-    ASSERT_GE(surface.calls.size(), kOneToTwentyOneView.size());
-    EXPECT_EQ(surface.calls.mid(surface.calls.size() - kOneToTwentyOneView.size()),
-              kOneToTwentyOneView);
 }
 
 struct LockedRow {

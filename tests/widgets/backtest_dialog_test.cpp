@@ -109,7 +109,7 @@ TEST(BacktestDialog, EvaluatesTheDataFilesOfTheDataFolder) {
                   "1235\t1 5 9 14 25 30 37\t3\t2\t4\t1\t0\t5 14 25\t1 5\t1 5 14 25\t9\t28");
         checked = true;
     });
-    window->showBacktest();
+    window->surfaceMenu().showBacktest();
     EXPECT_TRUE(checked);
 }
 
@@ -133,7 +133,7 @@ TEST(BacktestDialog, AddsTheDrawsOfAChosenResultsFile) {
         EXPECT_EQ(dialog.findChild<QTableView*>("TABLE")->model()->index(0, 0).data().toString(),
                   "1236");
     });
-    window->showBacktest();
+    window->surfaceMenu().showBacktest();
     EXPECT_EQ(filters, QStringList({"CSV(*.csv *.txt)"}));
 }
 
@@ -157,7 +157,7 @@ TEST(BacktestDialog, KeepsTheHistoryWhenTheResultsFileIsRefused) {
         EXPECT_TRUE(dialog.findChild<QLabel*>("SUMMARY")->text().contains("照合した抽選 1 回"));
         EXPECT_EQ(dialog.findChild<QTableView*>("TABLE")->model()->rowCount(), 1);
     });
-    window->showBacktest();
+    window->surfaceMenu().showBacktest();
     EXPECT_EQ(caption, "照合");
     EXPECT_FALSE(reason.isEmpty());
 }
@@ -176,7 +176,7 @@ TEST(BacktestDialog, SavesTheTableAsUtf8WithAByteOrderMark) {
         chooseInNextFileDialog(saved, filters);
         dialog.findChild<QPushButton*>("SAVE")->click();
     });
-    window->showBacktest();
+    window->surfaceMenu().showBacktest();
     EXPECT_EQ(filters, QStringList({"CSV(*.csv)"}));
     QFile file(saved);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -201,7 +201,7 @@ TEST(BacktestDialog, SaysWhatItNeedsWhenNothingCanBeEvaluated) {
         EXPECT_EQ(dialog.findChild<QTableView*>("TABLE")->model()->rowCount(), 0);
         checked = true;
     });
-    window->showBacktest();
+    window->surfaceMenu().showBacktest();
     EXPECT_TRUE(checked);
 }
 

@@ -33,10 +33,10 @@ TEST(CopyMenu, SurfaceOffersTextAndPictureCopiesAndTheCheck) {
 TEST(CopyMenu, CopiesTheWindowsTextAndPicture) {
     auto window = startedWindow(kRk7klvn);
     window->setText("EDIT22", "1234");
-    window->copyText();
+    window->surfaceMenu().copyText();
     EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("１回前抽選 第1234回"));
 
-    window->copyTextAndPicture();
+    window->surfaceMenu().copyTextAndPicture();
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_TRUE(data->hasText());

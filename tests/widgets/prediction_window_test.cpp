@@ -139,21 +139,6 @@ TEST_F(PredictionWindow, TheScreenHoldsTheWholePictureAfterEveryHandler) {
     EXPECT_EQ(onScreen(), picture()) << "a prediction stopped by its message";
 }
 
-TEST_F(PredictionWindow, TheWarmUpAfterTheFirstFrameChangesNothingTheUserSees) {
-    open(kMiniklvn);
-    type({"EDIT1", "EDIT22"}, {"5", "77"});
-    const QImage before = picture();
-    const qsizetype laidOutAtStart = window->surface().textLayouts()->textCount();
-    QTest::qWait(400);
-    EXPECT_GT(window->surface().textLayouts()->textCount(), laidOutAtStart + 100)
-        << "the warm-up has laid out the numbers";
-    EXPECT_EQ(picture(), before);
-    EXPECT_EQ(window->text("EDIT1"), "5");
-    EXPECT_EQ(window->text("EDIT22"), "77");
-    EXPECT_EQ(window->text("EDIT24"), "");
-    EXPECT_EQ(window->state().PredictionShown, 0);
-}
-
 TEST_F(PredictionWindow, BadInputShowsTheMessageAndClearsTheBox) {
     open(kMiniklvn);
     QStringList numbers;
