@@ -6,8 +6,8 @@
 #include <utility>
 
 ImageSurface::ImageSurface(ChangeReport changed)
-    : picture(Width + 1, Height + 1, QImage::Format_RGB32), changed(std::move(changed)),
-      choice{RestingFontName, RestingFontSize, false} {
+    : picture(Width + 1, Height + 1, QImage::Format_RGB32),
+      changed(std::move(changed)), choice{RestingFontName, RestingFontSize, false} {
     // The base screen wipes up to pixel (648,466) inclusive, so the image is one pixel larger
     // than the client area it stands for.
     picture.fill(paletteColour(Colour::LightGrey));

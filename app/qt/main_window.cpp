@@ -43,9 +43,8 @@ FieldCycle::Key cycleKey(int key) {
 
 MainWindow::MainWindow(const GameProfile& profile, QWidget* parent)
     : QWidget(parent), profile(profile), drawing([this](const QRect& area) { update(area); }),
-      dialogs(this), shell(this),
-      mainForm{profile, *this, drawing, dialogs, shell, programState}, cycle(profile),
-      menu(mainForm, *this) {
+      dialogs(this), shell(this), mainForm{profile, *this, drawing, dialogs, shell, programState},
+      cycle(profile), menu(mainForm, *this) {
     setObjectName(QStringLiteral("MAINFORM"));
     setWindowTitle(toQString(profile.caption));
     setWindowIcon(loadWindowIcon(profile.iconName));
