@@ -160,6 +160,15 @@ QStringList allNumberBoxes(const GameProfile& profile) {
            numberBoxesOfRow(profile, 3);
 }
 
+QStringList predictionOutputBoxes() {
+    return {FrontKeyBox, BackKeyBox, HighListBox, LowListBox};
+}
+
+void emptyBoxes(Form& form, const QStringList& boxes) {
+    for (const QString& box : boxes)
+        form.setText(box, QString());
+}
+
 QString drawNumberBoxOfRow(int row) {
     static const QString kBoxes[] = {QStringLiteral("EDIT22"), QStringLiteral("EDIT27"),
                                      QStringLiteral("EDIT28")};

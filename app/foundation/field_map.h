@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <vector>
 
+class Form;
+
 struct GameProfile;
 
 enum class ControlKind { Edit, Button };
@@ -48,3 +50,8 @@ inline const QString FrontKeyBox = QStringLiteral("EDIT23");
 inline const QString HighListBox = QStringLiteral("EDIT24");
 inline const QString LowListBox = QStringLiteral("EDIT25");
 inline const QString BackKeyBox = QStringLiteral("EDIT26");
+// What a prediction writes: the two key numbers, then the two candidate lists.
+QStringList predictionOutputBoxes();
+
+// Empties the boxes.
+void emptyBoxes(Form& form, const QStringList& boxes);

@@ -54,6 +54,10 @@ double enteredValue(QStringView text) {
     return decimalDigitsFrom(text, skipLeadingBlanks(text));
 }
 
+QString withoutLeadingBlanks(const QString& text) {
+    return text.mid(skipLeadingBlanks(text));
+}
+
 QString lastChars(const QString& text, qsizetype count) {
     return text.size() <= count ? text : text.right(count);
 }

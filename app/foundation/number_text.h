@@ -19,6 +19,9 @@ double numericValue(QStringView text);
 // digits count; a sign, like anything else that is not a digit, ends the number, so "+5" is 0.
 double enteredValue(QStringView text);
 
+// The text without its leading blanks, ASCII and full-width alike.
+QString withoutLeadingBlanks(const QString& text);
+
 // The last `count` characters of a text; a shorter text stays whole.
 QString lastChars(const QString& text, qsizetype count);
 

@@ -17,3 +17,8 @@ void showOlderDrawNumbers(MainForm& form, long long latest, DrawNumberForm style
     form.form.setText(drawNumberBoxOfRow(2), textOf(form.profile, latest - 1, style));
     form.form.setText(drawNumberBoxOfRow(3), textOf(form.profile, latest - 2, style));
 }
+
+void showOlderDrawNumbersOfEntered(MainForm& form, DrawNumberForm style) {
+    const auto latest = static_cast<long long>(numericValue(form.form.text(drawNumberBoxOfRow(1))));
+    showOlderDrawNumbers(form, latest, style);
+}

@@ -23,16 +23,6 @@ const QString kAllQuestion = QStringLiteral("オールクリアします");
 constexpr int kFirstNonNumberBox = 22;
 constexpr int kLastBox = 28;
 
-void emptyBoxes(Form& boxes, const QStringList& names) {
-    for (const QString& name : names)
-        boxes.setText(name, QString());
-}
-
-// What a prediction wrote: the two key numbers and the two candidate lists.
-QStringList outputBoxes() {
-    return {FrontKeyBox, HighListBox, LowListBox, BackKeyBox};
-}
-
 // The mini game's hidden boxes between its rows and the draw numbers are not among them.
 QStringList everyUsedBox(const GameProfile& profile) {
     QStringList boxes = allNumberBoxes(profile);
@@ -44,7 +34,7 @@ QStringList everyUsedBox(const GameProfile& profile) {
 // The draw number of the row stays: the user usually clears a row to type that draw again.
 void clearRow(MainForm& form, int row) {
     wipeSurface(form);
-    emptyBoxes(form.form, numberBoxesOfRow(form.profile, row) + outputBoxes());
+    emptyBoxes(form.form, numberBoxesOfRow(form.profile, row) + predictionOutputBoxes());
     TAITORUKIHON(form);
 }
 

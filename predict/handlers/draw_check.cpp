@@ -1,5 +1,6 @@
 #include "draw_check.h"
 
+#include "draw_rule.h"
 #include "field_map.h"
 #include "main_form.h"
 #include "number_text.h"
@@ -15,10 +16,6 @@ namespace {
 constexpr int kSortedTextLength = 2;
 constexpr long long kSmallestDrawNumber = 3; // two earlier draws must exist
 constexpr long long kDrawNumberCeiling = 1000000;
-
-bool inPool(const GameProfile& profile, double value) {
-    return value > 0 && value < profile.PoolSize + 1;
-}
 
 double boxValue(const MainForm& form, const QString& box) {
     return enteredValue(form.form.text(box));
@@ -58,34 +55,26 @@ bool sortMainNumbers(MainForm& form, int draw) {
     return true;
 }
 
-// With the main numbers sorted, a repeat shows as a number not above the one before it, and is
-// caught at the later of the two boxes.
-bool isInOrder(const GameProfile& profile, const std::array<int, kMaxRowSize>& row, int slot,
-               double value) {
-    if (slot == 1)
-        return true;
-    if (slot <= profile.MainCount)
-        return value > row[slot - 2];
-    return std::none_of(row.begin(), row.begin() + profile.MainCount,
-                        [value](int main) { return main == value; });
-}
-
+// The numbers before the first that breaks the rule are kept for the pyramids; that one's box is
+// refused.
 bool checkOrder(MainForm& form, int draw, std::array<int, kMaxRowSize>& row) {
     const GameProfile& profile = form.profile;
     const QStringList boxes = numberBoxesOfRow(profile, draw);
-    for (int slot = 1; slot <= profile.RowSize; ++slot) {
-        const QString& box = boxes[slot - 1];
-        const double value = boxValue(form, box);
-        if (!isInOrder(profile, row, slot, value) || !inPool(profile, value)) {
-            rejectBox(form, box);
-            return false;
-        }
-        row[slot - 1] = static_cast<int>(value);
+    std::vector<double> values;
+    for (const QString& box : boxes)
+        values.push_back(boxValue(form, box));
+    const std::optional<int> broken = firstBrokenSlot(profile, values);
+    for (int slot = 1; slot <= broken.value_or(profile.RowSize); ++slot) {
+        row[slot - 1] = static_cast<int>(values[slot - 1]);
         // Made from the value, so whatever form the box's text has, the cell shows the number
         // that was checked.
         const int boxNumber = profile.firstBoxOfRow(draw) + slot - 1;
         form.state.DrawNumberText[boxNumber - 1] =
             twoDigitText(form.state, numberText(row[slot - 1]));
+    }
+    if (broken) {
+        rejectBox(form, boxes[*broken]);
+        return false;
     }
     return true;
 }

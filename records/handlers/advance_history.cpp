@@ -26,11 +26,6 @@ void setTexts(MainForm& form, const QStringList& boxes, const QStringList& texts
         form.form.setText(boxes[i], texts[i]);
 }
 
-void emptyBoxes(MainForm& form, const QStringList& boxes) {
-    for (const QString& box : boxes)
-        form.form.setText(box, QString());
-}
-
 } // namespace
 
 void BUTTON7_ON(MainForm& form) {
@@ -49,10 +44,10 @@ void BUTTON7_ON(MainForm& form) {
     const QStringList row2 = numberBoxesOfRow(form.profile, 2);
     const QStringList oldRow1 = textsOf(form, row1);
     const QStringList oldRow2 = textsOf(form, row2);
-    emptyBoxes(form, row1);
+    emptyBoxes(form.form, row1);
     setTexts(form, row2, oldRow1);
     setTexts(form, numberBoxesOfRow(form.profile, 3), oldRow2);
-    emptyBoxes(form, {FrontKeyBox, BackKeyBox, HighListBox, LowListBox});
+    emptyBoxes(form.form, predictionOutputBoxes());
 
     form.form.setText(drawNumberBoxOfRow(1), drawNumberText(form.profile, drawNumber + 1));
     showOlderDrawNumbers(form, drawNumber + 1);

@@ -1,6 +1,7 @@
 #include "draw_record.h"
 
 #include "game_profile.h"
+#include "number_text.h"
 #include "profile_text.h"
 #include "record_fields.h"
 #include "shift_jis.h"
@@ -11,17 +12,12 @@
 
 namespace {
 
-constexpr char16_t kFullWidthBlank = u'\u3000';
 constexpr char16_t kFieldQuote = u'"';
 constexpr char16_t kFieldSeparator = u',';
 const QString kLineEnd = QStringLiteral("\r\n");
 constexpr char kEndOfFileMark = '\x1A';
 
 const QString kNameEnding = QStringLiteral("kai.dat");
-
-bool isLeadingBlank(QChar c) {
-    return c == u' ' || c == kFullWidthBlank;
-}
 
 bool isSeparatorChar(QChar c) {
     return c == u'/' || c == u'\\';
@@ -81,13 +77,6 @@ QString scanFailureReason(const FieldScan& scan, int fieldCount) {
 }
 
 } // namespace
-
-QString withoutLeadingBlanks(const QString& text) {
-    qsizetype i = 0;
-    while (i < text.size() && isLeadingBlank(text[i]))
-        ++i;
-    return text.mid(i);
-}
 
 QString dataFolderForDialogs(const QString& dataFolderPath) {
     if (dataFolderPath.size() > 1 && isSeparatorChar(dataFolderPath.back()))

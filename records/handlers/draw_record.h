@@ -26,9 +26,6 @@ struct DrawRecordRead {
     std::optional<RecordFileError> error;
 };
 
-// The text without its leading blanks, ASCII and full-width alike.
-QString withoutLeadingBlanks(const QString& text);
-
 // The folder the file dialogs open in: the data folder without its closing separator.
 QString dataFolderForDialogs(const QString& dataFolderPath);
 

@@ -39,17 +39,6 @@ void fillBoxes(MainForm& form, const DrawRecord& record) {
     form.form.setText(drawNumberBoxOfRow(1), loadedDrawNumberText(form.profile, record.last()));
 }
 
-void emptyKeysAndLists(MainForm& form) {
-    for (const QString& box : {FrontKeyBox, BackKeyBox, HighListBox, LowListBox})
-        form.form.setText(box, QString());
-}
-
-void showDrawNumbersOfOlderRows(MainForm& form) {
-    const auto drawNumber =
-        static_cast<long long>(numericValue(form.form.text(drawNumberBoxOfRow(1))));
-    showOlderDrawNumbers(form, drawNumber, form.profile.loadedOlderDrawNumbers);
-}
-
 } // namespace
 
 // The file is read and checked before anything in the window changes, so a file that cannot be
@@ -67,7 +56,7 @@ void BUTTON9_ON(MainForm& form) {
     }
     TAITORUKIHON(form);
     fillBoxes(form, read.fields);
-    emptyKeysAndLists(form);
-    showDrawNumbersOfOlderRows(form);
+    emptyBoxes(form.form, predictionOutputBoxes());
+    showOlderDrawNumbersOfEntered(form, form.profile.loadedOlderDrawNumbers);
     readyForEntry(form);
 }

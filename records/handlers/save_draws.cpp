@@ -30,12 +30,6 @@ std::optional<DrawRecord> recordTexts(const MainForm& form) {
     return texts;
 }
 
-void showDrawNumbersOfOlderRows(MainForm& form) {
-    const auto drawNumber =
-        static_cast<long long>(numericValue(form.form.text(drawNumberBoxOfRow(1))));
-    showOlderDrawNumbers(form, drawNumber);
-}
-
 FileDialogRequest saveRequest(const MainForm& form, const QString& drawNumber) {
     return {.title = kDialogTitle,
             .folder = dataFolderForDialogs(form.state.DataFolderPath),
@@ -52,7 +46,7 @@ void BUTTON8_ON(MainForm& form) {
                              MessageButtons::Ok);
         return;
     }
-    showDrawNumbersOfOlderRows(form);
+    showOlderDrawNumbersOfEntered(form);
     record->last() = withoutLeadingBlanks(record->last());
 
     const std::optional<QString> path =

@@ -32,7 +32,6 @@ TEST_P(GameProfileValues, MatchTheGame) {
     EXPECT_EQ(p.MainCount, c.main);
     EXPECT_EQ(p.BonusCount, c.bonus);
     EXPECT_EQ(p.RowSize, c.rowSize);
-    EXPECT_EQ(p.RowSize, p.MainCount + p.BonusCount);
     EXPECT_EQ(p.PyramidSide, c.side);
     EXPECT_EQ(p.LineCount, c.lines);
     EXPECT_EQ(p.RecordFieldCount, c.fields);
