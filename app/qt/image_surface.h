@@ -16,6 +16,10 @@
 // Each call reports the area it painted as it paints it, so that the window shows it with the
 // next repaint, also one that a handler's message box lets happen halfway through the handler.
 //
+// On a scaled desktop the image holds the design's pixels at the screen's whole-number pixel
+// ratio: the calls keep the design's coordinates, fills and lines cover each design pixel with a
+// square of screen pixels, and texts are drawn at the larger pixel size, sharp.
+//
 // A handler makes a few hundred drawing calls; one painter stays open across them, as opening a
 // painter per call cost more than most calls draw. finishDrawing() closes it; the picture is
 // complete after every call either way, but the owner closes it before showing or copying it.
@@ -26,7 +30,7 @@ public:
     static constexpr int Width = WindowWidth;
     static constexpr int Height = WindowHeight;
 
-    explicit ImageSurface(ChangeReport changed = {});
+    explicit ImageSurface(ChangeReport changed = {}, qreal pixelRatio = 1);
 
     void setFontName(const QString& name) override;
     void setFontSize(int pixelHeight) override;
@@ -46,6 +50,7 @@ private:
     QPainter& painterWithFont();
     TextLayouts::Font& currentFont();
     void report(const QRect& area);
+    void drawScaledLine(QPoint from, QPoint to, const QRect& area, const QColor& colour);
 
     QImage picture;
     ChangeReport changed;

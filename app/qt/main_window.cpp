@@ -42,9 +42,10 @@ FieldCycle::Key cycleKey(int key) {
 } // namespace
 
 MainWindow::MainWindow(const GameProfile& profile, QWidget* parent)
-    : QWidget(parent), profile(profile), drawing([this](const QRect& area) { update(area); }),
-      dialogs(this), shell(this), mainForm{profile, *this, drawing, dialogs, shell, programState},
-      cycle(profile), menu(mainForm, *this) {
+    : QWidget(parent), profile(profile),
+      drawing([this](const QRect& area) { update(area); }, devicePixelRatioF()), dialogs(this),
+      shell(this), mainForm{profile, *this, drawing, dialogs, shell, programState}, cycle(profile),
+      menu(mainForm, *this) {
     setObjectName(QStringLiteral("MAINFORM"));
     setWindowTitle(toQString(profile.caption));
     setWindowIcon(loadWindowIcon(profile.iconName));
@@ -199,9 +200,12 @@ void MainWindow::restoreFocus() {
 void MainWindow::paintEvent(QPaintEvent* event) {
     // A handler's message box may let the window paint halfway through the handler's drawing.
     drawing.finishDrawing();
+    const QImage& picture = drawing.image();
+    const qreal ratio = picture.devicePixelRatio();
     QPainter painter(this);
     for (const QRect& area : event->region())
-        painter.drawImage(area, drawing.image(), area);
+        painter.drawImage(area, picture,
+                          QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

@@ -31,11 +31,16 @@ public:
     }
 };
 
-// The window is drawn at the exact pixels it names; Qt 6 would scale it on high-resolution
-// screens unless told not to before the application object exists. A user's own setting wins.
-void turnOffHighDpiScaling() {
-    if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
-        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+// The window follows the desktop's scale, as Qt reads it from the platform. The picture is
+// designed in whole pixels: a scale of 125 % to 175 % is rounded to a whole one (1.25 to 1, 1.5
+// and 1.75 to 2), so that every pixel of the design is a square of whole screen pixels and its
+// lines stay sharp; halves round up, as text drawn smaller than the desktop asks is harder to
+// read than text drawn larger. A user's own policy wins; QT_ENABLE_HIGHDPI_SCALING=0 turns
+// the scaling off.
+void roundTheDesktopScale() {
+    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR_ROUNDING_POLICY"))
+        QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+            Qt::HighDpiScaleFactorRoundingPolicy::Round);
 }
 
 // The programs speak Japanese; Qt's own dialogs and buttons follow when its translations are
@@ -49,7 +54,7 @@ void loadJapaneseDialogTexts(QApplication& app, QTranslator& translator) {
 } // namespace
 
 int runProgram(const GameProfile& profile, int argc, char** argv) {
-    turnOffHighDpiScaling();
+    roundTheDesktopScale();
     Application app(argc, argv);
     QTranslator dialogTexts;
     loadJapaneseDialogTexts(app, dialogTexts);

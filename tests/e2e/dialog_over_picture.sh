@@ -56,7 +56,7 @@ grab_pyramids() {
     grab_part "$1-low.png" "${kLowPyramid[@]}"
 }
 
-on_screen() { XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "$@"; }
+on_screen() { XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 "$@"; }
 pixels_apart() { on_screen "$screen_region" differ "$@"; }
 differs_from() {
     grab_pyramids "$work/now"

@@ -2,6 +2,7 @@
 # Sourced by the end-to-end scripts: starts a private virtual X screen for this script and
 # points DISPLAY at it. The X server picks a free display number itself (-displayfd), so that
 # several tests, or several people's tests, can run side by side without racing for one number.
+# A script may set `screen_size` (WIDTHxHEIGHT) before it starts the screen.
 start_virtual_screen() {
     for _ in 1 2 3; do
         launch_virtual_screen && return 0
@@ -17,7 +18,7 @@ start_virtual_screen() {
 launch_virtual_screen() {
     local numberFile display=""
     numberFile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset -ac 3>"$numberFile" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${screen_size:-1024x768}x24" -nolisten tcp -noreset -ac 3>"$numberFile" 2>/dev/null &
     VIRTUAL_SCREEN_PID=$!
     if poll_until --while "$VIRTUAL_SCREEN_PID" 30 test -s "$numberFile"; then
         display=":$(head -n 1 "$numberFile")"
