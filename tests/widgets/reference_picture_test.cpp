@@ -90,9 +90,9 @@ TEST_P(ReferencePicture, FollowsTheDrawingRules) {
                                << wrong.front().x() << "," << wrong.front().y();
 }
 
-TEST_P(ReferencePicture, MatchesTheReviewedImage) {
-    const QImage picture = windowPicture(GetParam());
-    const QString path = referencePath(GetParam());
+// The picture against the reviewed image at the path, where only glyph edges may differ: the
+// model's text areas, at the picture's scale.
+void expectLikeReviewedImage(const PictureCase& c, const QImage& picture, const QString& path) {
     if (qEnvironmentVariableIntValue("KELVANE_WRITE_REFERENCES") == 1) {
         ASSERT_TRUE(picture.save(path)) << path.toStdString();
         GTEST_SKIP() << "wrote " << path.toStdString();
@@ -103,19 +103,25 @@ TEST_P(ReferencePicture, MatchesTheReviewedImage) {
     ASSERT_EQ(reference.size(), picture.size());
 
     ModelSurface model;
-    drawModel(GetParam(), model);
+    drawModel(c, model);
+    const int scale = qRound(picture.devicePixelRatio());
     int glyphEdges = 0;
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
             if (picture.pixel(x, y) == reference.pixel(x, y))
                 continue;
-            ASSERT_TRUE(model.isGlyphArea(x, y))
+            ASSERT_TRUE(model.isGlyphArea(x / scale, y / scale))
                 << "pixel " << x << "," << y << " differs from the reference outside any text";
             ++glyphEdges;
         }
     }
     // A rendering may move a glyph's edge; a changed text changes far more.
-    EXPECT_LE(glyphEdges, model.glyphAreaSize() / 50) << glyphEdges << " glyph pixels differ";
+    EXPECT_LE(glyphEdges, model.glyphAreaSize() * scale * scale / 50)
+        << glyphEdges << " glyph pixels differ";
+}
+
+TEST_P(ReferencePicture, MatchesTheReviewedImage) {
+    expectLikeReviewedImage(GetParam(), windowPicture(GetParam()), referencePath(GetParam()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, ReferencePicture,
@@ -131,6 +137,40 @@ INSTANTIATE_TEST_SUITE_P(Pictures, ReferencePicture,
                          [](const testing::TestParamInfo<PictureCase>& info) {
                              return std::string(info.param.profile->programName) + "_" +
                                     info.param.name;
+                         });
+
+// At twice the size each pixel of the design is a square of two by two: outside the texts the
+// picture is the reviewed 100 % image enlarged, pixel for pixel; the texts, drawn anew at twice
+// their pixel size, are held to a reviewed image of their own. These run where the widget tests
+// run at QT_SCALE_FACTOR=2.
+class ScaledPicture : public testing::TestWithParam<PictureCase> {};
+
+TEST_P(ScaledPicture, IsTheDesignDoubledWithTextsDrawnLarger) {
+    if (qApp->devicePixelRatio() != 2)
+        GTEST_SKIP() << "runs at QT_SCALE_FACTOR=2";
+    const QImage picture = windowPicture(GetParam());
+    ASSERT_EQ(picture.size(), QSize(ImageSurface::Width + 1, ImageSurface::Height + 1) * 2);
+    const QImage design = QImage(referencePath(GetParam())).convertToFormat(picture.format());
+    ModelSurface model;
+    drawModel(GetParam(), model);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (model.isGlyphArea(x / 2, y / 2))
+                continue;
+            ASSERT_EQ(picture.pixel(x, y), design.pixel(x / 2, y / 2))
+                << "pixel " << x << "," << y << " is not its design pixel";
+        }
+    }
+    expectLikeReviewedImage(GetParam(), picture,
+                            referencePath(GetParam()).replace(".png", "@2x.png"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, ScaledPicture,
+                         testing::Values(PictureCase{&kRk7klvn, Scene::ResultsView, "results"},
+                                         PictureCase{&kRk6klvn, Scene::ResultsView, "results"},
+                                         PictureCase{&kMiniklvn, Scene::ResultsView, "results"}),
+                         [](const testing::TestParamInfo<PictureCase>& info) {
+                             return std::string(info.param.profile->programName);
                          });
 
 } // namespace

@@ -3,10 +3,11 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// One application for all widget tests, on the offscreen platform and without high-DPI scaling,
-// as the programs run.
+// One application for all widget tests, on the offscreen platform, at 100 % unless a run asks
+// for a scale with QT_SCALE_FACTOR.
 int main(int argc, char** argv) {
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
