@@ -5,6 +5,17 @@
 #include <algorithm>
 #include <utility>
 
+namespace {
+
+// A handler draws a few hundred calls after a wipe; the results view alone adds some sixty.
+constexpr std::size_t kMostKeptCalls = 8192;
+
+bool coversWholePicture(Box box) {
+    return box.x1 <= 0 && box.y1 <= 0 && box.x2 >= WindowWidth && box.y2 >= WindowHeight;
+}
+
+} // namespace
+
 ImageSurface::ImageSurface(ChangeReport changed, qreal pixelRatio)
     : picture(QSize(Width + 1, Height + 1) * pixelRatio, QImage::Format_RGB32),
       changed(std::move(changed)), choice{RestingFontName, RestingFontSize, false} {
@@ -12,6 +23,52 @@ ImageSurface::ImageSurface(ChangeReport changed, qreal pixelRatio)
     // than the client area it stands for.
     picture.setDevicePixelRatio(pixelRatio);
     picture.fill(paletteColour(Colour::LightGrey));
+}
+
+void ImageSurface::keep(Call call) {
+    if (call.kind == Call::Kind::Fill && coversWholePicture(call.at)) {
+        sinceWipe.clear();
+        keptWhole = true;
+    }
+    if (sinceWipe.size() < kMostKeptCalls)
+        sinceWipe.push_back(std::move(call));
+    else
+        keptWhole = false;
+}
+
+// Without all the calls since the last wipe the old pixels are enlarged or reduced instead, until
+// the next wipe draws the picture anew.
+void ImageSurface::setPixelRatio(qreal pixelRatio) {
+    finishDrawing();
+    const QSize size = QSize(Width + 1, Height + 1) * pixelRatio;
+    if (!keptWhole) {
+        picture = picture.scaled(size);
+        picture.setDevicePixelRatio(pixelRatio);
+        return;
+    }
+    picture = QImage(size, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(pixelRatio);
+    picture.fill(paletteColour(Colour::LightGrey));
+    const std::vector<Call> calls = std::exchange(sinceWipe, {});
+    const TextLayouts::Choice current = choice;
+    for (const Call& call : calls) {
+        choice = call.font;
+        fontChanged = true;
+        switch (call.kind) {
+        case Call::Kind::Fill:
+            fillBox(call.at, call.colour);
+            break;
+        case Call::Kind::Line:
+            drawLine({call.at.x1, call.at.y1}, {call.at.x2, call.at.y2}, call.colour);
+            break;
+        case Call::Kind::Text:
+            drawText({call.at.x1, call.at.y1}, call.text, call.colour);
+            break;
+        }
+    }
+    choice = current;
+    fontChanged = true;
+    finishDrawing();
 }
 
 void ImageSurface::setFontName(const QString& name) {
@@ -66,6 +123,7 @@ QPainter& ImageSurface::painterWithFont() {
 void ImageSurface::fillBox(Box box, int colour) {
     const QRect area(QPoint(box.x1, box.y1), QPoint(box.x2, box.y2));
     openPainter().fillRect(area, paletteColour(colour));
+    keep({Call::Kind::Fill, box, {}, choice, colour});
     report(area);
 }
 
@@ -80,6 +138,7 @@ void ImageSurface::drawLine(Point from, Point to, int colour) {
     } else {
         drawScaledLine(QPoint(from.x, from.y), QPoint(to.x, to.y), area, paletteColour(colour));
     }
+    keep({Call::Kind::Line, {from.x, from.y, to.x, to.y}, {}, choice, colour});
     report(area);
 }
 
@@ -102,5 +161,6 @@ void ImageSurface::drawText(Point topLeft, const QString& text, int colour) {
     // Text is anchored at the top of its character cell, as a laid-out text is.
     const QPoint at(topLeft.x, topLeft.y);
     p.drawStaticText(at, laid.layout);
+    keep({Call::Kind::Text, {at.x(), at.y(), at.x(), at.y()}, text, choice, colour});
     report(laid.area.translated(at));
 }

@@ -8,6 +8,7 @@
 #include <QRect>
 
 #include <functional>
+#include <vector>
 
 // The drawing surface kept as an image of the client area, so that the picture survives the
 // window being covered, minimised and restored: every drawing routine paints into the image,
@@ -19,6 +20,9 @@
 // On a scaled desktop the image holds the design's pixels at the screen's whole-number pixel
 // ratio: the calls keep the design's coordinates, fills and lines cover each design pixel with a
 // square of screen pixels, and texts are drawn at the larger pixel size, sharp.
+//
+// The calls since the picture was last wiped whole are kept, so that the picture is drawn again,
+// sharp, when the window moves to a screen of another pixel ratio.
 //
 // A handler makes a few hundred drawing calls; one painter stays open across them, as opening a
 // painter per call cost more than most calls draw. finishDrawing() closes it; the picture is
@@ -40,12 +44,24 @@ public:
     void drawText(Point topLeft, const QString& text, int colour) override;
 
     void finishDrawing();
+    // Draws the picture again at the pixel ratio.
+    void setPixelRatio(qreal pixelRatio);
 
     const QImage& image() const { return picture; }
     // The drawing font as the last calls chose it.
     const QFont& font() { return currentFont().font(); }
 
 private:
+    // One call as it was made, with the font it drew in.
+    struct Call {
+        enum class Kind { Fill, Line, Text } kind;
+        Box at; // a fill's box, a line's two end points, a text's top-left corner
+        QString text;
+        TextLayouts::Choice font;
+        int colour;
+    };
+
+    void keep(Call call);
     QPainter& openPainter();
     QPainter& painterWithFont();
     TextLayouts::Font& currentFont();
@@ -54,6 +70,8 @@ private:
 
     QImage picture;
     ChangeReport changed;
+    std::vector<Call> sinceWipe;
+    bool keptWhole = true;
     TextLayouts layouts;
     TextLayouts::Choice choice;
     TextLayouts::Font* chosen = nullptr;

@@ -200,6 +200,9 @@ void MainWindow::restoreFocus() {
 void MainWindow::paintEvent(QPaintEvent* event) {
     // A handler's message box may let the window paint halfway through the handler's drawing.
     drawing.finishDrawing();
+    // The window has moved to a screen of another pixel ratio, or the desktop's scale changed.
+    if (devicePixelRatioF() != drawing.image().devicePixelRatio())
+        drawing.setPixelRatio(devicePixelRatioF());
     const QImage& picture = drawing.image();
     const qreal ratio = picture.devicePixelRatio();
     QPainter painter(this);

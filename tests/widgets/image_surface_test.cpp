@@ -199,3 +199,27 @@ TEST(ImageSurface, ReportsEveryPixelItChanges) {
 }
 
 } // namespace
+
+namespace {
+
+// Moved to a screen of another pixel ratio, the picture is drawn again as it would have been drawn
+// there from the start, also after a wipe.
+TEST(ImageSurface, DrawsThePictureAgainAtAnotherPixelRatio) {
+    const auto drawAll = [](ImageSurface& surface) {
+        drawScene(surface, QStringLiteral("12"));
+        surface.drawText({300, 300}, QStringLiteral("予想"), Colour::Blue);
+        drawScene(surface, QStringLiteral("07"));
+        surface.setFontSize(14);
+        surface.drawText({300, 300}, kLabel, Colour::Blue);
+        surface.finishDrawing();
+    };
+    ImageSurface moved;
+    drawAll(moved);
+    moved.setPixelRatio(2);
+    ImageSurface there({}, 2);
+    drawAll(there);
+    EXPECT_EQ(moved.image(), there.image());
+    EXPECT_EQ(moved.image().size(), QSize(1298, 934));
+}
+
+} // namespace
