@@ -59,3 +59,10 @@ add_library(rkfirstframe STATIC ${first_frame_report})
 target_include_directories(rkfirstframe PUBLIC ${PROJECT_SOURCE_DIR}/app/qt)
 target_link_libraries(rkfirstframe PUBLIC Qt6::Widgets PRIVATE project_warnings)
 target_link_libraries(rkqt PRIVATE rkfirstframe)
+# Under X the Qt layer asks the server whether a key is still held (held_key.cpp): Qt's own mark
+# of a repeated key is not reliable there. Without X the mark is all there is.
+find_package(X11)
+if(TARGET X11::xcb)
+    target_link_libraries(rkqt PRIVATE X11::xcb)
+    target_compile_definitions(rkqt PRIVATE KELVANE_X11_KEY_STATE=1)
+endif()

@@ -15,7 +15,7 @@ test_packages=(
     libgtest-dev
     # The end-to-end tests: a virtual X screen with a window manager, and the tools that drive
     # the window and read it back.
-    xvfb xauth x11-utils xdotool xclip openbox
+    xvfb xauth x11-utils x11-xserver-utils xdotool xclip openbox
     # The fuzz preset: clang with its libFuzzer and sanitizer runtimes, and the symbolizer that
     # turns the sanitizers' addresses into file and line.
     clang-14 libclang-rt-14-dev llvm-14

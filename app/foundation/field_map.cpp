@@ -115,6 +115,8 @@ void addButtonsAndOutputs(std::vector<ControlSpec>& c, const GameProfile& p) {
         list->fontName = FontName::Mincho;
         list->fontSize = 18;
         list->align = TextAlign::Left;
+        // Fifteen numbers are wider than the box; the tooltip shows the whole list in place.
+        list->textAsToolTip = true;
     }
     c.push_back(high);
     c.push_back(low);

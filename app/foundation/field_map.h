@@ -29,6 +29,8 @@ struct ControlSpec {
     TextAlign align = TextAlign::Right;
     bool tabStop = false;
     bool visible = true;
+    // edits only: the box's whole text is also its tooltip, for a text longer than the box shows
+    bool textAsToolTip = false;
 };
 
 // Every control of the game's window in creation order, which is also the Tab order.

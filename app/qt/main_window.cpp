@@ -3,6 +3,7 @@
 #include "entry_box.h"
 #include "error_path.h"
 #include "font_faces.h"
+#include "held_key.h"
 #include "palette_colour.h"
 #include "profile_text.h"
 #include "startup.h"
@@ -180,13 +181,12 @@ bool MainWindow::handleCycleKey(EntryBox* box, QEvent* event) {
     const FieldCycle::Key cycleKeyPressed = cycleKey(key->key());
     if (cycleKeyPressed == FieldCycle::Key::Other)
         return false;
+    const bool repeat = isRepeatOfHeldKey(*key);
     if (event->type() == QEvent::KeyPress) {
-        cycle.keyPressed(box->objectName(), cycleKeyPressed, key->isAutoRepeat(), box->composing(),
-                         shiftDown);
+        cycle.keyPressed(box->objectName(), cycleKeyPressed, repeat, box->composing(), shiftDown);
         return false;
     }
-    const QString next =
-        cycle.keyReleased(box->objectName(), cycleKeyPressed, key->isAutoRepeat(), shiftDown);
+    const QString next = cycle.keyReleased(box->objectName(), cycleKeyPressed, repeat, shiftDown);
     // A key that keeps the focus where it is leaves the caret and the selection alone.
     if (!next.isEmpty() && next != box->objectName())
         setFocus(next);

@@ -25,6 +25,8 @@ QWidget* createEdit(QWidget& window, const ControlSpec& spec, QObject& boxEvents
     box->setVisible(spec.visible);
     if (!spec.visible)
         box->setFocusPolicy(Qt::NoFocus);
+    if (spec.textAsToolTip)
+        QObject::connect(box, &QLineEdit::textChanged, box, &QWidget::setToolTip);
     box->installEventFilter(&boxEvents);
     return box;
 }

@@ -63,7 +63,7 @@ void readDataFiles(const GameProfile& profile, const QString& dataFolder, DrawHi
         const DrawRecordRead read = ReadDrawRecord(entry.filePath(), profile.RecordFieldCount);
         if (read.error) {
             // A file that gives its first field but not all of them is readable, only short.
-            const bool readable = !ReadDrawRecord(entry.filePath(), 1).error;
+            const bool readable = !ReadDrawRecord(entry.filePath(), 1, RecordEnd::Anything).error;
             ++(readable ? history.shortFiles : history.unreadableFiles);
             continue;
         }

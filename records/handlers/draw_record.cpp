@@ -66,6 +66,10 @@ std::optional<QByteArray> readAtMost(QIODevice& device, qsizetype limit) {
 }
 
 QString scanFailureReason(const FieldScan& scan, int fieldCount) {
+    if (scan.end == FieldScanEnd::MoreFields)
+        return QStringLiteral("項目が多すぎます（このゲームのデータは %1 項目ですが、この行には"
+                              "それより多くの項目があります。別のゲームのデータです）")
+            .arg(fieldCount);
     if (scan.end == FieldScanEnd::FileEnded)
         return QStringLiteral("データが途中で終わっています（%1 項目のうち %2 項目しかありません）")
             .arg(fieldCount)
@@ -104,7 +108,7 @@ std::optional<RecordFileError> WriteDrawRecord(const QString& path, const DrawRe
     return std::nullopt;
 }
 
-DrawRecordRead ReadDrawRecord(const QString& path, int fieldCount) {
+DrawRecordRead ReadDrawRecord(const QString& path, int fieldCount, RecordEnd end) {
     if (isSomethingButAFile(path))
         return readFailure(
             path, QStringLiteral("通常のファイルではありません（フォルダー、パイプ、装置など）"));
@@ -112,10 +116,11 @@ DrawRecordRead ReadDrawRecord(const QString& path, int fieldCount) {
     if (!file.open(QIODevice::ReadOnly))
         return readFailure(path,
                            withDetail(QStringLiteral("ファイルを開けません"), file.errorString()));
-    return ReadDrawRecord(file, path, fieldCount);
+    return ReadDrawRecord(file, path, fieldCount, end);
 }
 
-DrawRecordRead ReadDrawRecord(QIODevice& device, const QString& path, int fieldCount) {
+DrawRecordRead ReadDrawRecord(QIODevice& device, const QString& path, int fieldCount,
+                              RecordEnd end) {
     // The end-of-file mark is no content, so it may stand just beyond the limit; one byte more
     // tells a file that ends there from one that goes on.
     std::optional<QByteArray> read = readAtMost(device, ReadLimit + 2);
@@ -133,7 +138,8 @@ DrawRecordRead ReadDrawRecord(QIODevice& device, const QString& path, int fieldC
     }
 
     const FieldScan scan = scanRecordFields(bytes, fieldCount, wholeFile);
-    if (scan.end != FieldScanEnd::Complete)
+    const bool moreAllowed = end == RecordEnd::Anything && scan.end == FieldScanEnd::MoreFields;
+    if (scan.end != FieldScanEnd::Complete && !moreAllowed)
         return readFailure(path, scanFailureReason(scan, fieldCount));
 
     DrawRecordRead record;

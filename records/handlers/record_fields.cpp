@@ -43,7 +43,7 @@ public:
             }
             result.fields.append(*field);
         }
-        result.end = FieldScanEnd::Complete;
+        result.end = restOfLineHoldsAField() ? FieldScanEnd::MoreFields : FieldScanEnd::Complete;
         return result;
     }
 
@@ -62,12 +62,25 @@ private:
 
     // Passes the separator or line end that closes a field; a CR LF pair counts as one.
     void passFieldEnd() {
+        lastFieldEndedLine_ = true;
         if (atEnd())
             return;
         const char c = current();
         ++pos_;
+        lastFieldEndedLine_ = !isSeparator(c);
         if (c == kCarriageReturn && !atEnd() && current() == kLineFeed)
             ++pos_;
+    }
+
+    // Separators and blanks alone, as a line that ends in a comma has, make no field. The bytes
+    // given are all that is looked at, so a line that runs on past them is taken as it stands.
+    bool restOfLineHoldsAField() const {
+        if (lastFieldEndedLine_)
+            return false;
+        for (qsizetype p = pos_; p < bytes_.size() && !isLineEnd(bytes_[p]); ++p)
+            if (!isBlank(bytes_[p]) && !isSeparator(bytes_[p]))
+                return true;
+        return false;
     }
 
     // Runs to the closing quote; without one on the line the field runs to the line end. Nothing
@@ -106,6 +119,7 @@ private:
     QByteArrayView bytes_;
     bool wholeFile_;
     qsizetype pos_ = 0;
+    bool lastFieldEndedLine_ = true;
 };
 
 } // namespace

@@ -16,47 +16,21 @@ set -euo pipefail
 program=$1 caption=$2
 source "$(dirname "$0")/virtual_screen.sh"
 source "$(dirname "$0")/window_text.sh"
+source "$(dirname "$0")/window_boxes.sh"
 
 readonly kMark=9
 readonly kDrawNumber=1234
 readonly kLoadCaption="データー選択"
 readonly kAdvanceCaption="回送り"
 readonly kClearRowCaption="クリア"
-readonly kClearAllCaption="全クリア"
 
 # Client coordinates of the window's controls.
 readonly kAdvanceButton=(588 90)
 readonly kLoadButton=(588 198)
-readonly kClearAllButton=(588 126)
-readonly kRowCentre=(49 85 121)
-readonly kNumberColumnCentre=192 # first number box
-readonly kNumberColumnStep=48
-readonly kDrawNumberCentre=48
 
 # A failure lists the windows on the screen after its message.
 fail_lists_windows=yes
-
-# --- The game's layout --------------------------------------------------------------------
-
-app_name=$(basename "$program")
 fail_context=$app_name
-case $app_name in
-RK7KLVN) row_size=7 clear_centre=516 data_folder_name=rkk7data file_prefix=7R ;;
-RK6KLVN) row_size=7 clear_centre=528 data_folder_name=rkk6data file_prefix=6R bonus_centre=488 ;;
-MiniKLVN) row_size=5 clear_centre=496 data_folder_name=rkk7data file_prefix=MR ;;
-*) fail "unknown program $program" ;;
-esac
-
-first_box_of_row() { echo "EDIT$((1 + ($1 - 1) * row_size))"; }
-
-box_centre_x() {
-    local k=$1
-    if [[ -n ${bonus_centre:-} ]] && ((k == row_size)); then
-        echo "$bonus_centre"
-    else
-        echo $((kNumberColumnCentre + kNumberColumnStep * (k - 1)))
-    fi
-}
 
 # A record of three draws without a 9 anywhere: the numbers 1 to 3 * row_size that have none,
 # then the draw number.
@@ -85,51 +59,10 @@ answer_file_dialog() {
     xdotool key Return
 }
 
-click_at() { xdotool mousemove --window "$main_window" "$1" "$2" click 1; }
-
 # Clicks into box k of the row (0: the draw number) and types the text there.
 type_into() {
-    local row=$1 k=$2 text=$3 x
-    if ((k == 0)); then x=$kDrawNumberCentre; else x=$(box_centre_x "$k"); fi
-    click_at "$x" "${kRowCentre[row - 1]}"
-    xdotool type --delay 2 "$text"
-}
-
-# --- The window's text --------------------------------------------------------------------
-
-# The boxes that hold the typed digit in the given window text, by name, on one line. The rows
-# read like "１回前抽選 第1234回: 1 2 3 4 5 6 + 7": the draw number, then the boxes in order, a
-# bonus after "+"; an empty box leaves an empty place between two blanks.
-boxes_with_mark() {
-    awk -v row_size="$row_size" -v mark="$kMark" '
-        BEGIN { split("EDIT22 EDIT27 EDIT28", drawNumberBoxes, " ") }
-        /^(１|２|３)回前抽選/ {
-            row++
-            label = $0
-            sub(/:.*/, "", label)
-            if (index(label, mark))
-                marked = marked " " drawNumberBoxes[row]
-            numbers = $0
-            sub(/^[^:]*: /, "", numbers)
-            sub(/ [+] /, " ", numbers)
-            if (split(numbers " ", texts, /[ ]/) != row_size + 1) {
-                print "row " row " is not " row_size " boxes: " $0 > "/dev/stderr"
-                broken = 1
-                exit 1
-            }
-            for (k = 1; k <= row_size; k++)
-                if (index(texts[k], mark))
-                    marked = marked " EDIT" ((row - 1) * row_size + k)
-        }
-        END {
-            if (broken)
-                exit 1
-            if (row != 3) {
-                print "the window text has " row + 0 " rows, not 3" > "/dev/stderr"
-                exit 1
-            }
-            print substr(marked, 2)
-        }' <<<"$1"
+    click_box "$1" "$2"
+    xdotool type --delay 2 "$3"
 }
 
 # --- The program --------------------------------------------------------------------------
@@ -144,18 +77,11 @@ start_program() {
     start_program_copy
     local window_text marked
     window_text=$(copy_window_text "$main_window" "$app_name")
-    marked=$(boxes_with_mark "$window_text")
+    marked=$(boxes_with_mark "$kMark" "$window_text")
     [[ -z $marked ]] || fail "$marked holds a $kMark at start:"$'\n'"$window_text"
 }
 
 # --- The cases ----------------------------------------------------------------------------
-
-# Every case starts from empty boxes, whatever the case before it left behind.
-clear_all() {
-    click_at "${kClearAllButton[@]}"
-    answer_dialog "$kClearAllCaption" Return
-    wait_for_return_to_window "$kClearAllCaption"
-}
 
 # The user has typed the last box of row 1 and then the draw number.
 row_1_and_draw_number_typed() {
@@ -209,7 +135,7 @@ run_case() {
     wait_for_return_to_window "$dialog_caption"
     xdotool key "$kMark"
     window_text=$(copy_window_text "$main_window" "$app_name")
-    landed=$(boxes_with_mark "$window_text")
+    landed=$(boxes_with_mark "$kMark" "$window_text")
     if [[ $landed == "$expected_box" ]]; then
         say "ok   $app_name $name: the digit went into $expected_box"
         return
@@ -228,7 +154,7 @@ middle_button_paste() {
         printf '%s' "$text" | xclip -selection primary -i
         xdotool mousemove --window "$main_window" "$(box_centre_x 2)" "${kRowCentre[0]}" click 2
         window_text=$(copy_window_text "$main_window" "$app_name")
-        landed=$(boxes_with_mark "$window_text")
+        landed=$(boxes_with_mark "$kMark" "$window_text")
         if [[ $text == "$kMark" && $landed != EDIT2 ]] || [[ $text != "$kMark" && -n $landed ]]; then
             say "FAIL $app_name middle-button paste of '$text': the boxes holding a $kMark: ${landed:-none}"
             failed=$((failed + 1))

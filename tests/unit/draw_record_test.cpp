@@ -140,7 +140,7 @@ const ReadingCase kReadingCases[] = {
     {"OneFieldPerLine", "1\r\n2\r\n3\r\n\x1A", texts({u"1", u"2", u"3"})},
     {"EmptyLinesBetweenFieldsPassedOver", "1\r\n\r\n  \r\n2,3", texts({u"1", u"2", u"3"})},
     {"TrailingCommaBeforeLineEnd", "1,2,\r\n3", texts({u"1", u"2", u"3"})},
-    {"ExtraFieldsIgnored", "\"1\",\"2\",\"3\",\"4\",\"5\"\r\n", texts({u"1", u"2", u"3"})},
+    {"SeparatorsAndBlanksAfterTheLastField", "1,2,3, ,:,\r\n4,5\r\n", texts({u"1", u"2", u"3"})},
     {"ExtraLinesIgnored", "1,2,3\r\ngarbage \"\r\n\xFF\xFF", texts({u"1", u"2", u"3"})},
     {"CarriageReturnWithoutLineFeed", "\"1\"\r\"2\"\r\"3\"\r", texts({u"1", u"2", u"3"})},
     {"LineFeedWithoutCarriageReturn", "1\n2\n3\n", texts({u"1", u"2", u"3"})},
@@ -181,6 +181,7 @@ const FailingCase kFailingCases[] = {
     {"OnlyEmptyLines", "\r\n\r\n  \r\n\x1A"},
     {"TooFewFields", "\"1\",\"2\"\r\n\x1A"},
     {"TooFewFieldsOverLines", "\"1\"\r\n\"2\"\r\n"},
+    {"MoreFieldsOnTheLastFieldsLine", "\"1\",\"2\"\r\n\"3\",\"4\"\r\n\x1A"},
     {"CutDoubleByteCharacter", "\"1\",\"2\",\"\x81\""},
     {"CutDoubleByteCharacterAtFileEnd", "1,2,\x82"},
     {"BytesOutsideTheCodePage", "1,\xFD\xFE\xFF,3"},
@@ -266,14 +267,6 @@ TEST_F(DrawRecordFile, FailsOnAMiniGameFileReadForTwentyTwoFields) {
     ASSERT_TRUE(read.error.has_value());
     EXPECT_TRUE(read.error->reason.contains(QStringLiteral("16")))
         << read.error->reason.toStdString();
-}
-
-TEST_F(DrawRecordFile, ReadsTheFirstSixteenFieldsOfASevenNumberFile) {
-    const QString path = writeFile(QStringLiteral("7R1234kai.dat"), kExampleBytes);
-    const DrawRecordRead read = ReadDrawRecord(path, 16);
-    ASSERT_FALSE(read.error.has_value());
-    EXPECT_EQ(read.fields, kExampleRecord.mid(0, 16));
-    EXPECT_EQ(read.fields.last(), QStringLiteral(" 8"));
 }
 
 // Large, binary and unfinished files: the reading stays within ReadLimit bytes.

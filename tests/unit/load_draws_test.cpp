@@ -65,13 +65,6 @@ const LoadCase kLoadCases[] = {
      boxRange(1, 15),
      QString::fromLatin1("31, 2,3,4,5,6,7,8,9,10,11,12,13,14,15").split(u','),
      {u"1234"_s, u"1233"_s, u"1232"_s}},
-    // A 22-field file in the mini game: its 16th field, a number of row 3, is the draw number.
-    {"MiniGameReadsSevenNumberFile",
-     &kMiniklvn,
-     kTwentyTwoFields,
-     boxRange(1, 15),
-     kTwentyTwoBoxTexts.mid(0, 15),
-     {u"9"_s, u"8"_s, u"7"_s}},
     // A draw number that is no number counts as 0.
     {"SevenNumbersNoDrawNumber",
      &kRk7klvn,
@@ -193,6 +186,34 @@ TEST_F(LoadFixture, WritesTheBoxesInRecordOrderThenKeysThenOlderDrawNumbers) {
     expected << u"EDIT22='20'"_s << u"EDIT23=''"_s << u"EDIT26=''"_s << u"EDIT24=''"_s
              << u"EDIT25=''"_s << u"EDIT27='19'"_s << u"EDIT28='18'"_s;
     EXPECT_EQ(window->form.writes, expected);
+}
+
+// The mini game shares its data folder with the 7-number game. Read as its first 16 fields, a
+// 7-number file would fill the window with that game's draws and a number of row 3 as the draw
+// number; it is refused as the 7-number game refuses a mini file, and that game still loads it.
+TEST_F(LoadFixture, MiniGameRefusesASevenNumberFileThatTheSevenNumberGameLoads) {
+    const QString path = writeFile(u"7R1234567kai.dat"_s, kTwentyTwoFields);
+    setUpWindow(kMiniklvn);
+    window->dialogs.fileNames.push_back(path);
+    BUTTON9_ON(window->mainForm);
+
+    EXPECT_EQ(window->dialogs.messages,
+              QStringList(u"エラー発生|データを読み込めませんでした。\n"_s +
+                          QDir::toNativeSeparators(path) +
+                          u"\n項目が多すぎます（このゲームのデータは 16 項目ですが、この行には"
+                          u"それより多くの項目があります。別のゲームのデータです）|stop|ok"_s));
+    EXPECT_TRUE(window->form.writes.isEmpty()) << window->form.writes.join(u' ').toStdString();
+    EXPECT_TRUE(window->surface.calls.isEmpty());
+    EXPECT_EQ(window->state.PredictionShown, 1);
+    EXPECT_EQ(window->form.focused, u"EDIT9"_s);
+    EXPECT_FALSE(window->shell.endedWith.has_value());
+
+    setUpWindow(kRk7klvn);
+    window->dialogs.fileNames.push_back(path);
+    BUTTON9_ON(window->mainForm);
+    EXPECT_TRUE(window->dialogs.messages.isEmpty());
+    EXPECT_EQ(window->form.text(u"EDIT21"_s), u"14"_s);
+    EXPECT_EQ(window->form.text(u"EDIT22"_s), u"1234567"_s);
 }
 
 // Files that cannot be loaded: reported, and the window stays exactly as it was.

@@ -32,42 +32,40 @@ struct SeedFile {
     Outcome rk7, rk6, mini;
 };
 
-// The 7-number example: 7 numbers per row, draw 1234; the mini game takes its first 16 fields, so
-// its draw number is " 8", the second number of row 3.
+// The 7-number example: 7 numbers per row, draw 1234. Its line holds more fields than the mini
+// game's record, so the mini game refuses it, as it refuses every 22-field file below.
 const Outcome kExampleRk7 = Loaded{u" 3"_s, u"37"_s, {u"1234"_s, u"1233"_s, u"1232"_s}};
 const Outcome kExampleRk6 = Loaded{u" 3"_s, u"37"_s, {u"1234"_s, u" 1233"_s, u" 1232"_s}};
-const Outcome kExampleMini = Loaded{u" 3"_s, u" 4"_s, {u" 8"_s, u"7"_s, u"6"_s}};
 
 // Every file of the fuzzing's seed corpus, worked by hand.
 const SeedFile kSeedFiles[] = {
-    {"rk7-example.dat", kExampleRk7, kExampleRk6, kExampleMini},
-    {"cr-only.dat", kExampleRk7, kExampleRk6, kExampleMini},
-    {"unterminated-quote.dat", kExampleRk7, kExampleRk6, kExampleMini},
-    {"extra-fields.dat", kExampleRk7, kExampleRk6, kExampleMini},
+    {"rk7-example.dat", kExampleRk7, kExampleRk6, kRefused},
+    {"cr-only.dat", kExampleRk7, kExampleRk6, kRefused},
+    {"unterminated-quote.dat", kExampleRk7, kExampleRk6, kRefused},
+    // Blanks and separators after the draw number, then a line of junk: all of it ignored.
+    {"after-the-record.dat", kExampleRk7, kExampleRk6, kRefused},
+    // Two more fields on the line of the draw number: a longer record than any game's.
+    {"extra-fields.dat", kRefused, kRefused, kRefused},
     // The example's fields fill the read limit exactly, the draw number unquoted, then the mark.
-    {"at-read-limit.dat", kExampleRk7, kExampleRk6, kExampleMini},
+    {"at-read-limit.dat", kExampleRk7, kExampleRk6, kRefused},
     {"unquoted.dat", Loaded{u"3"_s, u"37"_s, {u"1234"_s, u"1233"_s, u"1232"_s}},
-     Loaded{u"3"_s, u"37"_s, {u"1234"_s, u" 1233"_s, u" 1232"_s}},
-     Loaded{u"3"_s, u"4"_s, {u"8"_s, u"7"_s, u"6"_s}}},
+     Loaded{u"3"_s, u"37"_s, {u"1234"_s, u" 1233"_s, u" 1232"_s}}, kRefused},
     {"rk6-saved.dat", Loaded{u"2"_s, u"42"_s, {u"456"_s, u"455"_s, u"454"_s}},
-     Loaded{u"2"_s, u"42"_s, {u"456"_s, u" 455"_s, u" 454"_s}},
-     Loaded{u"2"_s, u"1"_s, {u"12"_s, u"11"_s, u"10"_s}}},
+     Loaded{u"2"_s, u"42"_s, {u"456"_s, u" 455"_s, u" 454"_s}}, kRefused},
     // A seven-digit draw number: the 6-number game keeps its last six digits and counts from them.
+    // Seven fields a line: the mini game's 16th field is the second of line 3, and more follow it.
     {"multi-line.dat", Loaded{u"2"_s, u"42"_s, {u"1234567"_s, u"1234566"_s, u"1234565"_s}},
-     Loaded{u"2"_s, u"42"_s, {u"234567"_s, u"234566"_s, u"234565"_s}},
-     Loaded{u"2"_s, u"1"_s, {u"12"_s, u"11"_s, u"10"_s}}},
+     Loaded{u"2"_s, u"42"_s, {u"234567"_s, u"234566"_s, u"234565"_s}}, kRefused},
     {"mini-saved.dat", kRefused, kRefused,
      Loaded{u" 3"_s, u"30"_s, {u"1020"_s, u"1019"_s, u"1018"_s}}},
     {"lf-only-colons.dat", kRefused, kRefused,
      Loaded{u"3"_s, u"30"_s, {u"1020"_s, u"1019"_s, u"1018"_s}}},
-    // Field 22 ends in a cut double-byte character; the mini game never reads that far.
-    {"cut-double-byte.dat", kRefused, kRefused,
-     Loaded{u"1"_s, u"15"_s, {u"16"_s, u"15"_s, u"14"_s}}},
+    // Field 22 ends in a cut double-byte character; for the mini game the line goes on after 16.
+    {"cut-double-byte.dat", kRefused, kRefused, kRefused},
     // Full-width digits in field 1, three digits in fields 15 and 21, full-width blanks before
     // the draw number.
     {"full-width.dat", Loaded{u"１３"_s, u"23"_s, {u"　　1234"_s, u"1233"_s, u"1232"_s}},
-     Loaded{u"１３"_s, u"23"_s, {u"　　1234"_s, u" 1233"_s, u" 1232"_s}},
-     Loaded{u"１３"_s, u"15"_s, {u"16"_s, u"15"_s, u"14"_s}}},
+     Loaded{u"１３"_s, u"23"_s, {u"　　1234"_s, u" 1233"_s, u" 1232"_s}}, kRefused},
     {"truncated.dat", kRefused, kRefused, kRefused},
     {"binary.dat", kRefused, kRefused, kRefused},
     {"over-read-limit.dat", kRefused, kRefused, kRefused},

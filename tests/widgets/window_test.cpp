@@ -1,9 +1,12 @@
 #include "game_profiles.h"
 #include "window_fixture.h"
 
+#include <QHelpEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -33,6 +36,27 @@ TEST(Window, ControlsKeepTheirPlacesWhenTheWindowIsResized) {
     QCoreApplication::processEvents();
     EXPECT_EQ(child<QWidget>(*window, "BUTTON10")->geometry(), QRect(552, 369, 72, 54));
     EXPECT_EQ(child<QWidget>(*window, "EDIT25")->geometry(), QRect(120, 396, 416, 27));
+}
+
+// Fifteen candidates do not fit into the list boxes; pointing at a list shows it whole.
+TEST(Window, CandidateListsShowWholeInTheirTooltips) {
+    auto window = startedWindow(kRk7klvn);
+    const QString list = " 01, 02, 05, 10, 13, 18, 19, 20, 21, 21, 22, 24, 24, 27, 29";
+    for (const char* name : {"EDIT24", "EDIT25"}) {
+        auto* box = child<QLineEdit>(*window, name);
+        window->setText(name, list);
+        ASSERT_GT(box->fontMetrics().horizontalAdvance(list), box->contentsRect().width()) << name;
+
+        const QPoint inside = box->rect().center();
+        QHelpEvent pointedAt(QEvent::ToolTip, inside, box->mapToGlobal(inside));
+        QApplication::sendEvent(box, &pointedAt);
+        EXPECT_TRUE(QToolTip::isVisible()) << name;
+        EXPECT_EQ(QToolTip::text(), list) << name;
+        QToolTip::hideText();
+
+        window->setText(name, QString());
+        EXPECT_EQ(box->toolTip(), QString()) << name;
+    }
 }
 
 TEST(Window, UnexpectedFailureTakesTheGeneralErrorPath) {

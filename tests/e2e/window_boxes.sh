@@ -1,0 +1,93 @@
+# shellcheck shell=bash
+# Sourced after virtual_screen.sh by the end-to-end scripts that type into a program's boxes:
+# where the boxes of the program's game stand, clicks into them, and which boxes hold a mark in
+# the window's text (window_text.sh reads it). The script keeps the program's path in `program`
+# and its window in `main_window`, and ends the test with `fail MESSAGE`.
+
+# Client coordinates of the window's controls.
+readonly kClearAllButton=(588 126)
+readonly kClearAllCaption="全クリア"
+readonly kRowCentre=(49 85 121)
+readonly kNumberColumnCentre=192 # first number box
+readonly kNumberColumnStep=48
+readonly kDrawNumberCentre=48
+
+# The game's layout, from the program's name: `app_name`, `row_size`, the centre of the rows'
+# 「CL」 buttons, the data folder, the prefix of the data files' names and, where the game has a
+# bonus box standing apart, its centre.
+# shellcheck disable=SC2154 # the script's own, as said above
+app_name=$(basename "$program")
+# shellcheck disable=SC2034 # for the scripts that source this file
+case $app_name in
+RK7KLVN) row_size=7 clear_centre=516 data_folder_name=rkk7data file_prefix=7R ;;
+RK6KLVN) row_size=7 clear_centre=528 data_folder_name=rkk6data file_prefix=6R bonus_centre=488 ;;
+MiniKLVN) row_size=5 clear_centre=496 data_folder_name=rkk7data file_prefix=MR ;;
+*) fail "unknown program $program" ;;
+esac
+
+first_box_of_row() { echo "EDIT$((1 + ($1 - 1) * row_size))"; }
+last_box_of_row() { echo "EDIT$(($1 * row_size))"; }
+
+box_centre_x() {
+    local k=$1
+    if [[ -n ${bonus_centre:-} ]] && ((k == row_size)); then
+        echo "$bonus_centre"
+    else
+        echo $((kNumberColumnCentre + kNumberColumnStep * (k - 1)))
+    fi
+}
+
+# shellcheck disable=SC2154 # the script's own, as said above
+click_at() { xdotool mousemove --window "$main_window" "$1" "$2" click 1; }
+
+# Clicks into box k of the row (0: the draw number).
+click_box() {
+    local row=$1 k=$2 x
+    if ((k == 0)); then x=$kDrawNumberCentre; else x=$(box_centre_x "$k"); fi
+    click_at "$x" "${kRowCentre[row - 1]}"
+}
+
+# Empties every box with 「全クリア」, confirmed with Enter, and waits until the window is the
+# active one again.
+clear_all() {
+    click_at "${kClearAllButton[@]}"
+    wait_for_active_dialog "$kClearAllCaption"
+    xdotool key Return
+    wait_for_return_to_window "$kClearAllCaption"
+}
+
+# The boxes whose text holds the mark (a digit) in the given window text, by name, on one line.
+# The rows read like "１回前抽選 第1234回: 1 2 3 4 5 6 + 7": the draw number, then the boxes in
+# order, a bonus after "+"; an empty box leaves an empty place between two blanks.
+# usage: boxes_with_mark MARK WINDOW_TEXT
+boxes_with_mark() {
+    awk -v row_size="$row_size" -v mark="$1" '
+        BEGIN { split("EDIT22 EDIT27 EDIT28", drawNumberBoxes, " ") }
+        /^(１|２|３)回前抽選/ {
+            row++
+            label = $0
+            sub(/:.*/, "", label)
+            if (index(label, mark))
+                marked = marked " " drawNumberBoxes[row]
+            numbers = $0
+            sub(/^[^:]*: /, "", numbers)
+            sub(/ [+] /, " ", numbers)
+            if (split(numbers " ", texts, /[ ]/) != row_size + 1) {
+                print "row " row " is not " row_size " boxes: " $0 > "/dev/stderr"
+                broken = 1
+                exit 1
+            }
+            for (k = 1; k <= row_size; k++)
+                if (index(texts[k], mark))
+                    marked = marked " EDIT" ((row - 1) * row_size + k)
+        }
+        END {
+            if (broken)
+                exit 1
+            if (row != 3) {
+                print "the window text has " row + 0 " rows, not 3" > "/dev/stderr"
+                exit 1
+            }
+            print substr(marked, 2)
+        }' <<<"$2"
+}
