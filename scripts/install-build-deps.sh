@@ -8,6 +8,8 @@ set -euo pipefail
 run_packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
+    # Under X the window asks the server whether a key is still held down.
+    libxcb1-dev
     # The faces that the window's fonts map to, and Qt's Japanese texts in its dialogs.
     qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
 )
