@@ -7,10 +7,12 @@
 
 namespace {
 
-// Probabilities below this are dropped from the ends of a distribution as it grows: they could
-// not change a p-value that a player reads, and products of them would slow the sums down as
-// denormal numbers. Hit distributions fall off steadily on both sides, so only ends are dropped.
-constexpr double kNegligible = 1e-280;
+// Probabilities below this are dropped from the ends of a distribution as it grows. Together they
+// weigh less than 1e-95 even over thousands of draws, far below the thousandth a p-value is shown
+// to, and leaving them out keeps the sums short: the ends of a long history's distribution hold
+// thousands of such values. Hit distributions fall off steadily on both sides, so only ends are
+// dropped.
+constexpr double kNegligible = 1e-100;
 
 // A distribution of whole numbers, P(first + i) = p[i].
 struct Distribution {
