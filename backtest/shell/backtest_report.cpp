@@ -100,7 +100,8 @@ QString backtestSummary(const DrawHistory& history, const Evaluation& evaluation
                  QStringLiteral("、") +
                  keyLine(QStringLiteral("裏"), evaluation, &EvaluatedDraw::backHit);
     lines << QStringLiteral("偶然との比較 (5 つをまとめて判定: でたらめな予想を「偶然より多い・"
-                            "少ない」と取り違えるのは 20 回に 1 回以下):");
+                            "少ない」と取り違えるのは %1 回に 1 回以下):")
+                 .arg(qRound(1.0 / FamilyErrorRate));
     for (const ChanceComparison& comparison : comparisons)
         lines << QStringLiteral("　") + comparisonLine(comparison);
     lines << QStringLiteral("過去の当たり具合は、これからの当たりを約束するものではありません。");

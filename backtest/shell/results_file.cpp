@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace {
 
@@ -29,9 +30,12 @@ QString unquoted(QString field) {
     return field;
 }
 
-// NFKC folds full-width digits, commas, slashes and blanks into their ASCII forms.
+// NFKC folds full-width digits, commas, slashes and blanks into their ASCII forms. A line of
+// ASCII alone has nothing to fold and skips the cost.
 QString folded(QStringView line) {
-    return line.toString().normalized(QString::NormalizationForm_KC);
+    const bool ascii =
+        std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x80; });
+    return ascii ? line.toString() : line.toString().normalized(QString::NormalizationForm_KC);
 }
 
 std::optional<int> drawNumberOf(const QString& field) {
@@ -49,9 +53,11 @@ bool isDate(const QString& field) {
     return kDate.match(field).hasMatch();
 }
 
+// One or two ASCII digits: the numbers of a draw. Checked by hand, as it runs for every field.
 bool isPlainNumber(const QString& field) {
-    static const QRegularExpression kNumber(QStringLiteral("^\\d{1,2}$"));
-    return kNumber.match(field).hasMatch();
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    return (field.size() == 1 || field.size() == 2) &&
+           std::all_of(field.begin(), field.end(), digit);
 }
 
 // How many numbers follow the first one in ascending order.
@@ -79,17 +85,22 @@ bool fitsOtherGame(const GameProfile& profile, const QStringList& numbers) {
     return false;
 }
 
-// A line that starts with a draw number: the number and the fields after it and its date.
+// A line that starts with a draw number: the number, and the fields after it and its date.
 struct DrawLine {
     int number = 0;
     QStringList numbers;
 };
 
 std::optional<DrawLine> drawLine(QStringView line) {
-    static const QRegularExpression kSeparator(QStringLiteral("[,\\t]"));
     QStringList fields;
-    for (const QString& field : folded(line).split(kSeparator))
-        fields << unquoted(field);
+    const QString text = folded(line);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == u',' || text[i] == u'\t') {
+            fields << unquoted(text.sliced(start, i - start));
+            start = i + 1;
+        }
+    }
     const std::optional<int> number = drawNumberOf(fields.front());
     if (!number)
         return std::nullopt;

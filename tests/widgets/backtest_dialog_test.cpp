@@ -1,5 +1,6 @@
 #include "backtest_dialog.h"
 #include "game_profiles.h"
+#include "hit_chart.h"
 #include "window_fixture.h"
 
 #include "../unit/record_test_support.h"
@@ -97,6 +98,14 @@ TEST(BacktestDialog, EvaluatesTheDataFilesOfTheDataFolder) {
             << summary.toStdString();
         EXPECT_TRUE(summary.contains("表 100.0% (偶然 18.9%)、裏 0.0% (偶然 18.9%)"))
             << summary.toStdString();
+        // Nine numbers of 37 name three or more of the seven drawn with 1 - (C(30,9) +
+        // 7 C(30,8) + 21 C(30,7)) / C(37,9) = 26374195 / 124403620 = 21.2 %.
+        EXPECT_TRUE(
+            summary.contains("高気圧型: 当たり 計 3 個 (偶然なら平均 1.70 個)、偶然でもこれ以上"
+                             "当たる確率 (p 値) 21.2% → 偶然の範囲内です"))
+            << summary.toStdString();
+        EXPECT_TRUE(dialog.findChild<HitChart*>("CHART")->legendTexts().contains(
+            "高気圧型: 偶然の範囲内です"));
         EXPECT_TRUE(summary.contains("読んだデータファイル 2 個")) << summary.toStdString();
 
         const QAbstractItemModel* model = dialog.findChild<QTableView*>("TABLE")->model();
