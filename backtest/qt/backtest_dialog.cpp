@@ -67,6 +67,9 @@ BacktestDialog::BacktestDialog(const GameProfile& profile, const QString& dataFo
     setModal(true);
     setSizeGripEnabled(true);
     createControls();
+    // The columns are sized to their texts in the fonts the style gives them, which take effect
+    // only once the controls are polished.
+    ensurePolished();
     useRememberedResultsFile();
     fitToScreen();
 }

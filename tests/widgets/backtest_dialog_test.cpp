@@ -285,12 +285,15 @@ TEST_P(BacktestRefusal, LeavesTheEvaluationAsItWas) {
         dialog.findChild<QPushButton*>("RESULTS")->click();
         const QString before = dialog.findChild<QLabel*>("SUMMARY")->text();
         ASSERT_TRUE(before.contains("照合した抽選 2 回")) << before.toStdString();
+        const auto* table = dialog.findChild<QTableView*>("TABLE");
+        const int widthBefore = table->horizontalHeader()->length();
 
         chooseInNextFileDialog(bad, filters);
         closeNextMessageBox(caption, reason);
         dialog.findChild<QPushButton*>("RESULTS")->click();
         EXPECT_EQ(dialog.findChild<QLabel*>("SUMMARY")->text(), before);
-        EXPECT_EQ(dialog.findChild<QTableView*>("TABLE")->model()->rowCount(), 2);
+        EXPECT_EQ(table->model()->rowCount(), 2);
+        EXPECT_EQ(table->horizontalHeader()->length(), widthBefore);
     });
     window->surfaceMenu().showBacktest();
     EXPECT_EQ(caption, "照合");
