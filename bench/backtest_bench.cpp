@@ -3,7 +3,7 @@
 // evaluated in each of the three games, with the exact chance of every list's and key's hits.
 // The target: under 300 ms for the whole.
 
-#include "chance_test.h"
+#include "chance_comparison.h"
 #include "draw_history.h"
 #include "evaluation.h"
 #include "game_profiles.h"

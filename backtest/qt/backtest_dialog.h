@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chance_test.h"
+#include "chance_comparison.h"
 #include "draw_history.h"
 #include "evaluation.h"
 #include "results_file.h"

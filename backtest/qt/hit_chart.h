@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chance_test.h"
+#include "chance_comparison.h"
 #include "evaluation.h"
 
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "chance_test.h"
+#include "chance_comparison.h"
 
 #include "game_profile.h"
 
