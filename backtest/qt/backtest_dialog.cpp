@@ -2,24 +2,53 @@
 
 #include "backtest_report.h"
 #include "backtest_table_model.h"
+#include "game_profile.h"
 #include "hit_chart.h"
+#include "profile_text.h"
 #include "qt_platform.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
 const QString kCaption = QStringLiteral("照合");
 constexpr int kProgressAfterMilliseconds = 500;
+
+// The size the dialog asks for, before the screen has its say; it widens to the table's columns.
+constexpr int kPreferredWidth = 760;
+constexpr int kPreferredHeight = 680;
+// Room left around the dialog for the window manager's frame and title bar.
+constexpr int kFrameAllowance = 48;
+// Room above and below a table row's text.
+constexpr int kRowPadding = 6;
+// Disagreements beyond this many lines scroll.
+constexpr int kDisagreementLines = 4;
+
+// The results file chosen in each data folder of each game, for the life of the program: the
+// design keeps no settings in files.
+QHash<QString, QString>& rememberedResultsFiles() {
+    static QHash<QString, QString> paths;
+    return paths;
+}
+
+QString memoryKey(const GameProfile& profile, const QString& dataFolder) {
+    return toQString(profile.programName) + u'\n' + dataFolder;
+}
 
 QPushButton* addButton(QHBoxLayout* row, const QString& text, const QString& name) {
     auto* button = new QPushButton(text);
@@ -36,8 +65,13 @@ BacktestDialog::BacktestDialog(const GameProfile& profile, const QString& dataFo
     : QDialog(parent), profile(profile), dataFolder(dataFolder) {
     setWindowTitle(kCaption);
     setModal(true);
+    setSizeGripEnabled(true);
     createControls();
-    evaluate();
+    // The columns are sized to their texts in the fonts the style gives them, which take effect
+    // only once the controls are polished.
+    ensurePolished();
+    useRememberedResultsFile();
+    fitToScreen();
 }
 
 void BacktestDialog::createControls() {
@@ -47,9 +81,15 @@ void BacktestDialog::createControls() {
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     summary->setWordWrap(true);
     layout->addWidget(summary);
-    disagreements = new QLabel;
+
+    disagreements = new QPlainTextEdit;
     disagreements->setObjectName(QStringLiteral("DISAGREEMENTS"));
-    disagreements->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    disagreements->setReadOnly(true);
+    disagreements->setLineWrapMode(QPlainTextEdit::NoWrap);
+    const int lineHeight = disagreements->fontMetrics().lineSpacing();
+    disagreements->setFixedHeight(
+        lineHeight * kDisagreementLines + 2 * disagreements->frameWidth() +
+        static_cast<int>(2 * disagreements->document()->documentMargin()));
     layout->addWidget(disagreements);
 
     chart = new HitChart;
@@ -61,6 +101,10 @@ void BacktestDialog::createControls() {
     table->setObjectName(QStringLiteral("TABLE"));
     table->setModel(model);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().lineSpacing() +
+                                                   kRowPadding);
+    // The long column names take two lines rather than an ellipsis.
+    table->horizontalHeader()->setTextElideMode(Qt::ElideNone);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     layout->addWidget(table, 1);
 
@@ -75,30 +119,86 @@ void BacktestDialog::createControls() {
     connect(addButton(buttons, QStringLiteral("閉じる"), QStringLiteral("CLOSE")),
             &QPushButton::clicked, this, &QDialog::reject);
     layout->addLayout(buttons);
-    resize(760, 560);
 }
 
-void BacktestDialog::evaluate() {
+// A file chosen earlier is read afresh, as it may have changed since; one that can no longer be
+// used is forgotten, and the summary says so.
+void BacktestDialog::useRememberedResultsFile() {
+    const QString key = memoryKey(profile, dataFolder);
+    const QString path = rememberedResultsFiles().value(key);
+    if (path.isEmpty()) {
+        evaluate(std::nullopt, QString());
+        return;
+    }
+    ResultsFile read = readResultsFile(profile, path);
+    std::optional<QString> refusal = read.error;
+    if (!refusal)
+        refusal = evaluate(std::move(read), path);
+    if (!refusal)
+        return;
+    rememberedResultsFiles().remove(key);
+    resultsNote =
+        QStringLiteral("前に選んだ結果ファイル %1 は使いませんでした: %2").arg(path, *refusal);
+    evaluate(std::nullopt, QString());
+}
+
+std::optional<QString> BacktestDialog::evaluate(std::optional<ResultsFile> candidate,
+                                                const QString& candidatePath) {
     // A folder of many years of weekly files may take a while; the bar shows only then.
     QProgressDialog progress(QStringLiteral("データファイルを読んでいます..."), QString(), 0, 1,
                              parentWidget() ? parentWidget() : this);
     progress.setWindowTitle(kCaption);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressAfterMilliseconds);
-    history = assembleHistory(profile, dataFolder, results ? &*results : nullptr,
-                              [&progress](int read, int files) {
-                                  progress.setMaximum(files);
-                                  progress.setValue(read);
-                              });
+    DrawHistory read = assembleHistory(profile, dataFolder, candidate ? &*candidate : nullptr,
+                                       [&progress](int done, int files) {
+                                           progress.setMaximum(files);
+                                           progress.setValue(done);
+                                       });
+    if (candidate) {
+        if (std::optional<QString> distrust = resultsDistrust(read))
+            return distrust;
+    }
+    results = std::move(candidate);
+    resultsPath = candidatePath;
+    display(read);
+    return std::nullopt;
+}
+
+void BacktestDialog::display(const DrawHistory& read) {
+    history = read;
     evaluation = evaluateHistory(profile, history.draws);
-    summary->setText(backtestSummary(history, evaluation));
+    comparisons = compareWithChance(profile, evaluation);
+    QString text = backtestSummary(history, evaluation, comparisons);
+    if (results)
+        text += QStringLiteral("\n結果ファイル: ") + resultsPath;
+    if (!resultsNote.isEmpty())
+        text += u'\n' + resultsNote;
+    summary->setText(text);
     const QString disagreementList = disagreementText(history);
-    disagreements->setText(disagreementList);
+    disagreements->setPlainText(disagreementList);
     disagreements->setVisible(!disagreementList.isEmpty());
-    summary->setToolTip(disagreementList);
-    chart->setEvaluation(evaluation);
+    chart->setEvaluation(evaluation, comparisons);
     model->setEvaluation(evaluation);
     table->resizeColumnsToContents();
+}
+
+// As wide as the table's columns need, as tall as preferred, but never beyond the available area
+// of the screen it opens on, and placed within it.
+void BacktestDialog::fitToScreen() {
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    const QRect available = screen->availableGeometry();
+    const int tableWidth = table->horizontalHeader()->length() + 2 * table->frameWidth() +
+                           table->verticalScrollBar()->sizeHint().width();
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted = std::max(kPreferredWidth, tableWidth + margins.left() + margins.right());
+    const int width = std::min(wanted, available.width() - kFrameAllowance);
+    const int height = std::min(kPreferredHeight, available.height() - kFrameAllowance);
+    resize(std::max(width, minimumSizeHint().width()),
+           std::max(height, minimumSizeHint().height()));
+    QRect placed(QPoint(), size());
+    placed.moveCenter(available.center());
+    move(placed.topLeft());
 }
 
 void BacktestDialog::chooseResultsFile() {
@@ -109,13 +209,17 @@ void BacktestDialog::chooseResultsFile() {
     if (!path)
         return;
     ResultsFile read = readResultsFile(profile, *path);
-    if (read.error) {
-        // The previous history stays as it was.
-        showError(*read.error);
+    const QString note = std::exchange(resultsNote, QString());
+    std::optional<QString> refusal = read.error;
+    if (!refusal)
+        refusal = evaluate(std::move(read), *path);
+    if (refusal) {
+        resultsNote = note;
+        // The check stays as it was, on the file chosen before, if any.
+        showError(QStringLiteral("この結果ファイルは使えません。\n%1\n%2").arg(*path, *refusal));
         return;
     }
-    results = std::move(read);
-    evaluate();
+    rememberedResultsFiles().insert(memoryKey(profile, dataFolder), *path);
 }
 
 void BacktestDialog::copyTable() {
@@ -124,9 +228,10 @@ void BacktestDialog::copyTable() {
 
 void BacktestDialog::saveTable() {
     QtDialogs dialogs(this);
-    const std::optional<QString> path =
-        dialogs.saveFileName({QStringLiteral("CSV保存"), dataFolder, QStringLiteral("照合.csv"),
-                              QStringLiteral("CSV(*.csv)")});
+    // The games share a data folder, so the proposed name tells whose check it is.
+    const QString proposed = toQString(profile.FilePrefix) + QStringLiteral("照合.csv");
+    const std::optional<QString> path = dialogs.saveFileName(
+        {QStringLiteral("CSV保存"), dataFolder, proposed, QStringLiteral("CSV(*.csv)")});
     if (!path)
         return;
     // The byte-order mark lets spreadsheet programs read the Japanese headers as UTF-8.

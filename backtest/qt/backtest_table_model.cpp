@@ -32,5 +32,8 @@ QVariant BacktestTableModel::data(const QModelIndex& index, int role) const {
 QVariant BacktestTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section >= header.size())
         return {};
-    return header[section];
+    // The long names take two lines on screen ("高気圧型" over "の当たり"), so that the columns
+    // fit the dialog; the copied and saved header keeps them on one.
+    QString shown = header[section];
+    return shown.replace(QStringLiteral("の"), QStringLiteral("\nの"));
 }

@@ -11,7 +11,10 @@ constexpr int kAxisTextHeight = 16;
 constexpr int kLegendHeight = 18;
 constexpr int kSwatch = 10;
 constexpr int kScaleWidth = 44;
+constexpr int kLegendGap = 16;
 const QColor kChanceGrey(128, 128, 128);
+const QString kChanceText = QStringLiteral("偶然 (灰色の線)");
+const QString kAxisText = QStringLiteral("横軸: 当たり数");
 
 } // namespace
 
@@ -19,8 +22,10 @@ HitChart::HitChart(QWidget* parent) : QWidget(parent) {
     setMinimumHeight(140);
 }
 
-void HitChart::setEvaluation(const Evaluation& evaluation) {
+void HitChart::setEvaluation(const Evaluation& evaluation,
+                             const std::vector<ChanceComparison>& comparisons) {
     shown = evaluation;
+    verdicts = comparisons;
     update();
 }
 
@@ -52,22 +57,54 @@ double HitChart::highestShare() const {
     return highest > 0.0 ? highest : 1.0;
 }
 
-void HitChart::paintLegend(QPainter& painter, const QRect& area) const {
-    int x = area.left();
-    const int middle = area.center().y();
-    for (const Series& s : series()) {
-        painter.fillRect(x, middle - kSwatch / 2, kSwatch, kSwatch, s.colour);
-        x += kSwatch + 4;
-        painter.drawText(x, area.top(), 200, area.height(), Qt::AlignVCenter, s.name);
-        x += painter.fontMetrics().horizontalAdvance(s.name) + 16;
+// The comparison of the same name, once the check has judged it.
+QString HitChart::seriesText(const Series& s) const {
+    for (const ChanceComparison& c : verdicts) {
+        if (c.name == s.name && !shown.draws.empty())
+            return QStringLiteral("%1: %2").arg(s.name, verdictText(c.verdict));
     }
+    return s.name;
+}
+
+QStringList HitChart::legendTexts() const {
+    QStringList texts;
+    for (const Series& s : series())
+        texts << seriesText(s);
+    texts << kChanceText << kAxisText;
+    return texts;
+}
+
+int HitChart::paintLegend(QPainter& painter, const QRect& area) const {
+    const QFontMetrics metrics = painter.fontMetrics();
+    int x = area.left();
+    int top = area.top();
+    // Each entry: its mark (a swatch, a grey line or nothing) and its text.
+    const auto place = [&](const QString& text, int markWidth) {
+        const int width = markWidth + metrics.horizontalAdvance(text) + kLegendGap;
+        if (x > area.left() && x + width > area.right()) {
+            x = area.left();
+            top += kLegendHeight;
+        }
+        const int left = x;
+        x += width;
+        return QRect(left, top, width, kLegendHeight);
+    };
+    const std::vector<Series> all = series();
+    for (const Series& s : all) {
+        const QString text = seriesText(s);
+        const QRect entry = place(text, kSwatch + 4);
+        painter.fillRect(entry.left(), entry.center().y() - kSwatch / 2, kSwatch, kSwatch,
+                         s.colour);
+        painter.drawText(entry.adjusted(kSwatch + 4, 0, 0, 0), Qt::AlignVCenter, text);
+    }
+    const QRect chance = place(kChanceText, kSwatch + 4);
     painter.setPen(QPen(kChanceGrey, 2));
-    painter.drawLine(x, middle, x + kSwatch, middle);
+    painter.drawLine(chance.left(), chance.center().y(), chance.left() + kSwatch,
+                     chance.center().y());
     painter.setPen(palette().color(QPalette::WindowText));
-    x += kSwatch + 4;
-    painter.drawText(x, area.top(), 200, area.height(), Qt::AlignVCenter,
-                     QStringLiteral("偶然 (灰色の線)"));
-    painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("横軸: 当たり数"));
+    painter.drawText(chance.adjusted(kSwatch + 4, 0, 0, 0), Qt::AlignVCenter, kChanceText);
+    painter.drawText(place(kAxisText, 0), Qt::AlignVCenter, kAxisText);
+    return top + kLegendHeight - area.top();
 }
 
 // The top of the scale as a share of the evaluated draws, with a dotted line across.
@@ -89,8 +126,8 @@ void HitChart::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().color(QPalette::Base));
     painter.setPen(palette().color(QPalette::WindowText));
     const QRect inner = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
-    paintLegend(painter, QRect(inner.left(), inner.top(), inner.width(), kLegendHeight));
-    const QRect plot = inner.adjusted(kScaleWidth, kLegendHeight + 8, 0, -kAxisTextHeight);
+    const int legend = paintLegend(painter, inner);
+    const QRect plot = inner.adjusted(kScaleWidth, legend + 8, 0, -kAxisTextHeight);
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     if (shown.draws.empty()) {
         painter.drawText(plot, Qt::AlignCenter, QStringLiteral("照合できる抽選がありません"));

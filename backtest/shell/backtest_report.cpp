@@ -55,9 +55,29 @@ QString filesLine(const DrawHistory& history) {
         .arg(history.disagreements.size());
 }
 
+// Below a thousandth the figure no longer matters to a player, and the last digits of a tiny
+// probability would promise an accuracy that no history of draws has.
+constexpr double kSmallestShownProbability = 0.001;
+
 } // namespace
 
-QString backtestSummary(const DrawHistory& history, const Evaluation& evaluation) {
+QString probabilityText(double p) {
+    if (p < kSmallestShownProbability)
+        return QStringLiteral("0.1% 未満");
+    return percent(p);
+}
+
+QString comparisonLine(const ChanceComparison& comparison) {
+    return QStringLiteral("%1: 当たり 計 %2 個 (偶然なら平均 %3 個)、偶然でもこれ以上当たる確率 "
+                          "(p 値) %4 → %5")
+        .arg(comparison.name)
+        .arg(comparison.hits)
+        .arg(QString::number(comparison.chanceHits, 'f', 2), probabilityText(comparison.atLeast),
+             verdictText(comparison.verdict));
+}
+
+QString backtestSummary(const DrawHistory& history, const Evaluation& evaluation,
+                        const std::vector<ChanceComparison>& comparisons) {
     if (evaluation.draws.empty()) {
         return QStringLiteral("照合できる抽選がありません。4 回続けて分かっている抽選が必要です"
                               "（続いた週のデータファイルか、結果ファイル）。\n") +
@@ -79,6 +99,12 @@ QString backtestSummary(const DrawHistory& history, const Evaluation& evaluation
                  keyLine(QStringLiteral("表"), evaluation, &EvaluatedDraw::frontHit) +
                  QStringLiteral("、") +
                  keyLine(QStringLiteral("裏"), evaluation, &EvaluatedDraw::backHit);
+    lines << QStringLiteral("偶然との比較 (5 つをまとめて判定: でたらめな予想を「偶然より多い・"
+                            "少ない」と取り違えるのは %1 回に 1 回以下):")
+                 .arg(qRound(1.0 / FamilyErrorRate));
+    for (const ChanceComparison& comparison : comparisons)
+        lines << QStringLiteral("　") + comparisonLine(comparison);
+    lines << QStringLiteral("過去の当たり具合は、これからの当たりを約束するものではありません。");
     lines << filesLine(history);
     return lines.join(u'\n');
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chance_comparison.h"
 #include "draw_history.h"
 #include "evaluation.h"
 
@@ -11,9 +12,16 @@
 // the dialog shows, copies and saves alike.
 
 // How many draws were evaluated and over which range, the mean hits and key hit rates beside
-// chance, and what of the player's files could not be used. With nothing to evaluate it says
-// what is needed instead.
-QString backtestSummary(const DrawHistory& history, const Evaluation& evaluation);
+// chance, the verdict of each comparison with chance, and what of the player's files could not
+// be used. With nothing to evaluate it says what is needed instead.
+QString backtestSummary(const DrawHistory& history, const Evaluation& evaluation,
+                        const std::vector<ChanceComparison>& comparisons);
+
+// One comparison with chance as a line: the hits, what chance gives, the p-value and the verdict.
+QString comparisonLine(const ChanceComparison& comparison);
+
+// The probability as a player reads it: a percentage, and below a thousandth only that.
+QString probabilityText(double p);
 
 // One line per disagreement between two sources, the kept numbers first; empty when none.
 QString disagreementText(const DrawHistory& history);

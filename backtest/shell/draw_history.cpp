@@ -47,7 +47,7 @@ QFileInfoList dataFilesOf(const GameProfile& profile, const QString& dataFolder)
     for (const QFileInfo& entry :
          QDir(dataFolder).entryInfoList(QDir::Files | QDir::System, QDir::Name)) {
         const QString name = entry.fileName();
-        if (name.startsWith(prefix) && name.endsWith(QLatin1String(".dat")))
+        if (name.startsWith(prefix) && name.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive))
             files << entry;
     }
     return files;
@@ -108,10 +108,26 @@ DrawHistory assembleHistory(const GameProfile& profile, const QString& dataFolde
     }
     if (results) {
         history.skippedResultLines = results->skippedLines;
-        for (const auto& [number, draw] : results->draws)
+        for (const auto& [number, draw] : results->draws) {
+            const auto told = sources.find(number);
+            if (told != sources.end()) {
+                ++history.sharedWithResults;
+                history.resultsDisagreeing += told->second.draw != draw ? 1 : 0;
+            }
             lay(sources, number, {draw, ResultsSourceName}, history.disagreements);
+        }
     }
     for (const auto& [number, source] : sources)
         history.draws.emplace(number, source.draw);
     return history;
+}
+
+std::optional<QString> resultsDistrust(const DrawHistory& history) {
+    if (history.resultsDisagreeing * 2 <= history.sharedWithResults)
+        return std::nullopt;
+    return QStringLiteral(
+               "データファイルと結果ファイルの両方にある %1 回のうち %2 回で数字が違います。"
+               "ほかのゲームか、別の結果のファイルのようです")
+        .arg(history.sharedWithResults)
+        .arg(history.resultsDisagreeing);
 }

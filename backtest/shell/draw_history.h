@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 struct GameProfile;
@@ -28,6 +29,8 @@ struct DrawHistory {
     int shortFiles = 0;         // hold fewer fields than the game's record
     int invalidDrawFiles = 0;   // a row is not a valid draw of the game
     int skippedResultLines = 0; // of the results file
+    int sharedWithResults = 0;  // draws that both the data files and the results file tell
+    int resultsDisagreeing = 0; // of those, the draws on which the two differ
     std::vector<Disagreement> disagreements;
 };
 
@@ -35,11 +38,16 @@ struct DrawHistory {
 inline const QString ResultsSourceName = QStringLiteral("結果ファイル");
 
 // Reads every data file of the game in the folder (names that start with the game's prefix and
-// end in ".dat") with the reader of the load command, each giving its draw N and the two before
-// it, then lays the results file, where there is one, over them.
-// `progress` hears of each data file read, with how many there are, so that a long read can
-// show how far it has come.
+// end in ".dat", in any case, as Windows folders may hold them) with the reader of the load
+// command, each giving its draw N and the two before it, then lays the results file, where there is
+// one, over them. `progress` hears of each data file read, with how many there are, so that a long
+// read can show how far it has come.
 using ReadProgress = std::function<void(int read, int files)>;
 DrawHistory assembleHistory(const GameProfile& profile, const QString& dataFolder,
                             const ResultsFile* results = nullptr,
                             const ReadProgress& progress = {});
+
+// Why the results file laid over the history cannot be trusted: it disagrees with the player's
+// own data files on most of the draws they share, as another game's results or a file of
+// another lottery would. Nothing when it can be used.
+std::optional<QString> resultsDistrust(const DrawHistory& history);

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace {
 
@@ -29,6 +30,14 @@ QString unquoted(QString field) {
     return field;
 }
 
+// NFKC folds full-width digits, commas, slashes and blanks into their ASCII forms. A line of
+// ASCII alone has nothing to fold and skips the cost.
+QString folded(QStringView line) {
+    const bool ascii =
+        std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x80; });
+    return ascii ? line.toString() : line.toString().normalized(QString::NormalizationForm_KC);
+}
+
 std::optional<int> drawNumberOf(const QString& field) {
     static const QRegularExpression kDrawNumber(QStringLiteral("^第?\\s*(\\d{1,6})\\s*回?$"));
     const QRegularExpressionMatch match = kDrawNumber.match(field);
@@ -39,38 +48,82 @@ std::optional<int> drawNumberOf(const QString& field) {
 }
 
 bool isDate(const QString& field) {
-    static const QRegularExpression kDate(QStringLiteral("^\\d{4}[/-]\\d{1,2}[/-]\\d{1,2}$"));
+    static const QRegularExpression kDate(QStringLiteral(
+        "^\\d{4}(?:[/-]\\d{1,2}[/-]\\d{1,2}|\\s*年\\s*\\d{1,2}\\s*月\\s*\\d{1,2}\\s*日)$"));
     return kDate.match(field).hasMatch();
 }
 
+// One or two ASCII digits: the numbers of a draw. Checked by hand, as it runs for every field.
 bool isPlainNumber(const QString& field) {
-    static const QRegularExpression kNumber(QStringLiteral("^\\d{1,2}$"));
-    return kNumber.match(field).hasMatch();
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    return (field.size() == 1 || field.size() == 2) &&
+           std::all_of(field.begin(), field.end(), digit);
 }
 
-// One line as a draw: its number and its numbers, or nothing for any other line.
-std::optional<std::pair<int, KnownDraw>> lineDraw(const GameProfile& profile, QStringView line) {
-    static const QRegularExpression kSeparator(QStringLiteral("[,\\t]"));
+// How many numbers follow the first one in ascending order.
+qsizetype ascendingRun(const QStringList& fields) {
+    qsizetype run = 0;
+    int previous = 0;
+    for (const QString& field : fields) {
+        if (!isPlainNumber(field) || field.toInt() <= previous)
+            break;
+        previous = field.toInt();
+        ++run;
+    }
+    return run;
+}
+
+// Whether the numbers of a draw line belong to another game: more main numbers than the game
+// draws, or a number read beyond the pool.
+bool fitsOtherGame(const GameProfile& profile, const QStringList& numbers) {
+    if (ascendingRun(numbers) > profile.MainCount)
+        return true;
+    for (const QString& n : numbers.mid(0, profile.RowSize)) {
+        if (isPlainNumber(n) && n.toInt() > profile.PoolSize)
+            return true;
+    }
+    return false;
+}
+
+// A line that starts with a draw number: the number, and the fields after it and its date.
+struct DrawLine {
+    int number = 0;
+    QStringList numbers;
+};
+
+std::optional<DrawLine> drawLine(QStringView line) {
     QStringList fields;
-    for (const QString& field : line.toString().split(kSeparator))
-        fields << unquoted(field);
-    if (fields.isEmpty())
-        return std::nullopt;
+    const QString text = folded(line);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == u',' || text[i] == u'\t') {
+            fields << unquoted(text.sliced(start, i - start));
+            start = i + 1;
+        }
+    }
     const std::optional<int> number = drawNumberOf(fields.front());
     if (!number)
         return std::nullopt;
     qsizetype first = 1;
     if (first < fields.size() && isDate(fields[first]))
         ++first;
-    const QStringList numbers = fields.mid(first, profile.RowSize);
+    return DrawLine{*number, fields.mid(first)};
+}
+
+// The draw of a draw line, when its numbers make a valid draw of the game.
+std::optional<KnownDraw> drawOf(const GameProfile& profile, const DrawLine& line) {
+    const QStringList numbers = line.numbers.mid(0, profile.RowSize);
     for (const QString& n : numbers) {
         if (!isPlainNumber(n))
             return std::nullopt;
     }
-    const std::optional<KnownDraw> draw = knownDraw(profile, numbers);
-    if (!draw)
-        return std::nullopt;
-    return std::pair{*number, *draw};
+    return knownDraw(profile, numbers);
+}
+
+ResultsFile refused(const QString& why) {
+    ResultsFile refused;
+    refused.error = why;
+    return refused;
 }
 
 } // namespace
@@ -82,14 +135,34 @@ ResultsFile parseResultsFile(const GameProfile& profile, QByteArrayView bytes) {
         results.error = QStringLiteral("UTF-8 でも Shift-JIS でもない文字が入っています");
         return results;
     }
+    int drawLines = 0;
+    int otherGameLines = 0;
     for (QStringView line : QStringView(*text).split(u'\n')) {
         if (line.trimmed().isEmpty())
             continue;
-        if (const auto draw = lineDraw(profile, line))
-            results.draws[draw->first] = draw->second;
+        const std::optional<DrawLine> shaped = drawLine(line);
+        if (shaped) {
+            ++drawLines;
+            if (fitsOtherGame(profile, shaped->numbers))
+                ++otherGameLines;
+        }
+        const std::optional<KnownDraw> draw = shaped ? drawOf(profile, *shaped) : std::nullopt;
+        if (draw)
+            results.draws[shaped->number] = *draw;
         else
             ++results.skippedLines;
     }
+    if (drawLines > 0 && otherGameLines * 2 > drawLines)
+        return refused(QStringLiteral("ほかのゲームの結果ファイルのようです。%1 行のうち %2 行で、"
+                                      "数字がこのゲームの本数字 %3 個・1～%4 の範囲に合いません")
+                           .arg(drawLines)
+                           .arg(otherGameLines)
+                           .arg(profile.MainCount)
+                           .arg(profile.PoolSize));
+    if (results.draws.empty())
+        return refused(text->trimmed().isEmpty()
+                           ? QStringLiteral("ファイルが空です")
+                           : QStringLiteral("このゲームの抽選として読める行が 1 行もありません"));
     return results;
 }
 

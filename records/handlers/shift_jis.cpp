@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <optional>
 
 namespace {
 
@@ -11,10 +12,21 @@ constexpr const char* kCodePageName = "Shift_JIS";
 // something to be completed by a later call.
 constexpr QStringConverter::Flags kStateless = QStringConverter::Flag::Stateless;
 
+// Opening the code page by name costs far more than converting a field, and a folder of weekly
+// files converts tens of thousands of fields; so each thread keeps one converter of each
+// direction. A converter's error stays with it (Qt 6.4's ICU converters do not survive
+// resetState()), so one that has met an error is replaced by a fresh one before the next use.
+template <typename Converter> Converter& convertOnce() {
+    thread_local std::optional<Converter> converter;
+    if (!converter || converter->hasError())
+        converter.emplace(kCodePageName, kStateless);
+    return *converter;
+}
+
 } // namespace
 
 std::optional<QByteArray> toShiftJis(QStringView text) {
-    QStringEncoder encoder(kCodePageName, kStateless);
+    auto& encoder = convertOnce<QStringEncoder>();
     QByteArray bytes = encoder.encode(text);
     if (encoder.hasError())
         return std::nullopt;
@@ -22,7 +34,7 @@ std::optional<QByteArray> toShiftJis(QStringView text) {
 }
 
 std::optional<QString> fromShiftJis(QByteArrayView bytes) {
-    QStringDecoder decoder(kCodePageName, kStateless);
+    auto& decoder = convertOnce<QStringDecoder>();
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;

@@ -1,8 +1,8 @@
 // Treats every input as the bytes of a results file that the user picks in 「照合」, in each of the
-// three games. Besides what the sanitizers catch, the reader must keep its promises: every draw
-// it takes is a valid draw of the game, a byte-order mark changes nothing, and each line of the
-// text is either a draw or counted as skipped. A broken promise aborts, which libFuzzer reports
-// as a crash with the input that caused it.
+// three games. Besides what the sanitizers catch, the reader must keep its promises: a file it
+// takes holds a draw, every draw it takes is a valid draw of the game, a byte-order mark changes
+// nothing, and each line of the text is either a draw or counted as skipped. A broken promise
+// aborts, which libFuzzer reports as a crash with the input that caused it.
 
 #include "game_profiles.h"
 #include "results_file.h"
@@ -49,6 +49,7 @@ void checkGame(const GameProfile& game, const QByteArray& bytes) {
                "a refused file gives nothing");
         return;
     }
+    expect(!results.draws.empty(), game, "a file taken holds at least one draw");
     for (const auto& [number, draw] : results.draws) {
         expect(number > 0, game, "draw numbers are positive");
         expect(validDraw(game, draw), game, "every draw taken is valid");

@@ -62,6 +62,34 @@ TEST_F(BacktestHistory, JoinsOverlappingFilesAndLaysTheResultsFileOverThem) {
     EXPECT_EQ(progress.back(), std::pair(5, 5));
 }
 
+// Windows folders may hold the files with the extension in capitals.
+TEST_F(BacktestHistory, ReadsDataFilesWhateverTheCaseOfTheirExtension) {
+    writeFile(u"7R1234kai.DAT"_s, dataFile({kA, kB, kC}, 1234));
+    writeFile(u"7R1235kai.Dat"_s, dataFile({kD, kA, kB}, 1235));
+
+    const DrawHistory history = assembleHistory(kRk7klvn, folder.path());
+
+    EXPECT_EQ(history.filesRead, 2);
+    const std::map<int, KnownDraw> expected{
+        {1232, draw(kC)}, {1233, draw(kB)}, {1234, draw(kA)}, {1235, draw(kD)}};
+    EXPECT_EQ(history.draws, expected);
+}
+
+TEST(BacktestResultsFile, ReadsFullWidthDigitsAndJapaneseDates) {
+    const QString text =
+        u"回,日付,本数字\r\n"
+        u"第１２３４回，２０２６年１１月２６日，３，１１，１７，２２，２８，３１，９\r\n"
+        u"第1235回\t2026年12月3日\t１\t５\t９\t１４\t２０\t２６\t３３\r\n"_s;
+    for (const QByteArray& bytes : {*toShiftJis(text), text.toUtf8()}) {
+        const ResultsFile results = parseResultsFile(kRk6klvn, bytes);
+        ASSERT_FALSE(results.error.has_value()) << results.error->toStdString();
+        const std::map<int, KnownDraw> expected{{1234, draw({3, 11, 17, 22, 28, 31}, 9)},
+                                                {1235, draw({1, 5, 9, 14, 20, 26}, 33)}};
+        EXPECT_EQ(results.draws, expected);
+        EXPECT_EQ(results.skippedLines, 1);
+    }
+}
+
 TEST(BacktestResultsFile, ReadsBothEncodingsAndSkipsLinesThatAreNoDraw) {
     const QString text = u"回,日付,第1数字,第2数字,第3数字,第4数字,第5数字,第6数字,ボーナス\r\n"
                          u"第1234回,2026/11/26,3,11,17,22,28,31,9\r\n"

@@ -1,5 +1,6 @@
 #include "backtest_dialog.h"
 #include "game_profiles.h"
+#include "hit_chart.h"
 #include "window_fixture.h"
 
 #include "../unit/record_test_support.h"
@@ -9,14 +10,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cstdio>
 #include <functional>
+#include <numeric>
+#include <random>
 
 namespace {
 
@@ -91,6 +98,14 @@ TEST(BacktestDialog, EvaluatesTheDataFilesOfTheDataFolder) {
             << summary.toStdString();
         EXPECT_TRUE(summary.contains("表 100.0% (偶然 18.9%)、裏 0.0% (偶然 18.9%)"))
             << summary.toStdString();
+        // Nine numbers of 37 name three or more of the seven drawn with 1 - (C(30,9) +
+        // 7 C(30,8) + 21 C(30,7)) / C(37,9) = 26374195 / 124403620 = 21.2 %.
+        EXPECT_TRUE(
+            summary.contains("高気圧型: 当たり 計 3 個 (偶然なら平均 1.70 個)、偶然でもこれ以上"
+                             "当たる確率 (p 値) 21.2% → 偶然の範囲内です"))
+            << summary.toStdString();
+        EXPECT_TRUE(dialog.findChild<HitChart*>("CHART")->legendTexts().contains(
+            "高気圧型: 偶然の範囲内です"));
         EXPECT_TRUE(summary.contains("読んだデータファイル 2 個")) << summary.toStdString();
 
         const QAbstractItemModel* model = dialog.findChild<QTableView*>("TABLE")->model();
@@ -203,6 +218,174 @@ TEST(BacktestDialog, SaysWhatItNeedsWhenNothingCanBeEvaluated) {
     });
     window->surfaceMenu().showBacktest();
     EXPECT_TRUE(checked);
+}
+
+// Closing 「照合」 and opening it again keeps the chosen results file for the program's life.
+TEST(BacktestDialog, KeepsTheResultsFileWhenOpenedAgain) {
+    QTemporaryDir installed;
+    ASSERT_TRUE(QDir(installed.path()).mkdir("rkk7data"));
+    const QDir data(installed.filePath("rkk7data"));
+    writeFile(data.filePath("7R1234kai.dat"), dataFile({kA, kB, kC}, 1234));
+    const QString results = data.filePath("results.csv");
+    writeFile(results,
+              "1235,2026/12/03,1,5,9,14,25,30,37\r\n1236,2026/12/10,3,8,13,18,23,28,33\r\n");
+    auto window = startedWindow(kRk7klvn, installed.path());
+
+    QStringList filters;
+    inNextBacktestDialog([&](BacktestDialog& dialog) {
+        chooseInNextFileDialog(results, filters);
+        dialog.findChild<QPushButton*>("RESULTS")->click();
+    });
+    window->surfaceMenu().showBacktest();
+
+    QString summary;
+    inNextBacktestDialog(
+        [&](BacktestDialog& dialog) { summary = dialog.findChild<QLabel*>("SUMMARY")->text(); });
+    window->surfaceMenu().showBacktest();
+    EXPECT_TRUE(summary.contains("照合した抽選 2 回 (第1235回 ～ 第1236回)"))
+        << summary.toStdString();
+    EXPECT_TRUE(summary.contains("結果ファイル: " + results)) << summary.toStdString();
+}
+
+// The mini game's draws 1232..1235 from two weekly files; a results file adds draw 1236.
+const std::vector<int> kMiniA{3, 11, 17, 22, 28};
+const std::vector<int> kMiniB{1, 5, 9, 14, 20};
+const std::vector<int> kMiniC{2, 7, 12, 19, 24};
+const std::vector<int> kMiniNext{4, 8, 13, 18, 25};
+
+struct Refusal {
+    const char* name;
+    QByteArray bytes;
+    const char* reason;
+};
+
+void PrintTo(const Refusal& refusal, std::ostream* os) {
+    *os << refusal.name;
+}
+
+class BacktestRefusal : public testing::TestWithParam<Refusal> {};
+
+TEST_P(BacktestRefusal, LeavesTheEvaluationAsItWas) {
+    QTemporaryDir installed;
+    ASSERT_TRUE(QDir(installed.path()).mkdir("rkk7data"));
+    const QDir data(installed.filePath("rkk7data"));
+    writeFile(data.filePath("MR1234kai.dat"), dataFile({kMiniA, kMiniB, kMiniC}, 1234));
+    writeFile(data.filePath("MR1235kai.dat"), dataFile({kMiniNext, kMiniA, kMiniB}, 1235));
+    const QString good = data.filePath("good.csv");
+    writeFile(good, "1236,2026/12/10,6,10,15,21,30\r\n");
+    const QString bad = data.filePath("bad.csv");
+    writeFile(bad, GetParam().bytes);
+    auto window = startedWindow(kMiniklvn, installed.path());
+
+    QStringList filters;
+    QString caption;
+    QString reason;
+    inNextBacktestDialog([&](BacktestDialog& dialog) {
+        chooseInNextFileDialog(good, filters);
+        dialog.findChild<QPushButton*>("RESULTS")->click();
+        const QString before = dialog.findChild<QLabel*>("SUMMARY")->text();
+        ASSERT_TRUE(before.contains("照合した抽選 2 回")) << before.toStdString();
+        const auto* table = dialog.findChild<QTableView*>("TABLE");
+        const int widthBefore = table->horizontalHeader()->length();
+
+        chooseInNextFileDialog(bad, filters);
+        closeNextMessageBox(caption, reason);
+        dialog.findChild<QPushButton*>("RESULTS")->click();
+        EXPECT_EQ(dialog.findChild<QLabel*>("SUMMARY")->text(), before);
+        EXPECT_EQ(table->model()->rowCount(), 2);
+        EXPECT_EQ(table->horizontalHeader()->length(), widthBefore);
+    });
+    window->surfaceMenu().showBacktest();
+    EXPECT_EQ(caption, "照合");
+    EXPECT_TRUE(reason.contains(QString::fromUtf8(GetParam().reason))) << reason.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ResultsFiles, BacktestRefusal,
+    testing::Values(
+        Refusal{"Empty", "", "ファイルが空です"},
+        Refusal{"NoValidLine", "回,日付,数字\r\n1236,2026/12/10,6,6,15,21,30\r\n",
+                "読める行が 1 行もありません"},
+        // The 7-number game's results: seven main numbers ascending, then two bonus numbers.
+        Refusal{"MoreMainNumbersThanTheGameDraws",
+                "1236,2026/12/10,3,8,13,18,23,28,33,5,9\r\n1237,2026/12/17,1,2,3,4,5,6,7,8,9\r\n",
+                "ほかのゲームの結果ファイル"},
+        Refusal{"NumbersBeyondThePool", "1236,2026/12/10,3,8,13,18,35\r\n",
+                "ほかのゲームの結果ファイル"},
+        // Draws 1233 to 1235 as the data files tell them, but only 1233 agrees.
+        Refusal{"DisagreesOnMostSharedDraws",
+                "1233,2026/11/26,1,5,9,14,20\r\n1234,2026/12/03,1,2,3,4,5\r\n"
+                "1235,2026/12/10,6,7,8,9,10\r\n",
+                "3 回のうち 2 回で数字が違います"}),
+    [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
+
+// Forty weekly files of which each tells its oldest draw differently from the two files
+// before it: forty disagreements, listed in the dialog.
+TEST(BacktestDialog, FitsTheScreenWithFortyDisagreements) {
+    QTemporaryDir installed;
+    ASSERT_TRUE(QDir(installed.path()).mkdir("rkk7data"));
+    const QDir data(installed.filePath("rkk7data"));
+    std::mt19937 random(40u);
+    std::vector<int> pool(37);
+    std::iota(pool.begin(), pool.end(), 1);
+    const auto randomDraw = [&] {
+        std::shuffle(pool.begin(), pool.end(), random);
+        std::vector<int> draw(pool.begin(), pool.begin() + 7);
+        std::sort(draw.begin(), draw.end());
+        return draw;
+    };
+    std::vector<std::vector<int>> drawn(44);
+    for (auto& d : drawn)
+        d = randomDraw();
+    for (int latest = 3; latest <= 43; ++latest) {
+        std::vector<int> retold = randomDraw();
+        while (retold == drawn[latest - 2])
+            retold = randomDraw();
+        writeFile(data.filePath(QString("7R%1kai.dat").arg(latest)),
+                  dataFile({drawn[latest], drawn[latest - 1], retold}, latest));
+    }
+    auto window = startedWindow(kRk7klvn, installed.path());
+
+    bool checked = false;
+    inNextBacktestDialog([&](BacktestDialog& dialog) {
+        const QRect screen = dialog.screen()->availableGeometry();
+        std::printf("screen %dx%d\n", screen.width(), screen.height());
+        const QString summary = dialog.findChild<QLabel*>("SUMMARY")->text();
+        ASSERT_TRUE(summary.contains("食い違い 40 件")) << summary.toStdString();
+        EXPECT_TRUE(screen.contains(dialog.frameGeometry()))
+            << dialog.frameGeometry().width() << "x" << dialog.frameGeometry().height();
+        for (const char* name : {"RESULTS", "COPY", "SAVE", "CLOSE"}) {
+            const auto* button = dialog.findChild<QPushButton*>(name);
+            ASSERT_NE(button, nullptr) << name;
+            EXPECT_TRUE(button->isVisible()) << name;
+            const QRect inDialog(button->mapTo(&dialog, QPoint()), button->size());
+            EXPECT_TRUE(dialog.rect().contains(inDialog)) << name;
+        }
+        const auto* table = dialog.findChild<QTableView*>("TABLE");
+        EXPECT_LE(table->horizontalHeader()->length(), table->viewport()->width());
+        checked = true;
+    });
+    window->surfaceMenu().showBacktest();
+    EXPECT_TRUE(checked);
+}
+
+TEST(BacktestDialog, ProposesASavedTableNamedAfterTheGame) {
+    QTemporaryDir installed;
+    ASSERT_TRUE(QDir(installed.path()).mkdir("rkk7data"));
+    auto window = startedWindow(kMiniklvn, installed.path());
+
+    QString proposed;
+    inNextBacktestDialog([&](BacktestDialog& dialog) {
+        QTimer::singleShot(0, [&proposed] {
+            auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(files, nullptr);
+            proposed = QFileInfo(files->selectedFiles().value(0)).fileName();
+            files->reject();
+        });
+        dialog.findChild<QPushButton*>("SAVE")->click();
+    });
+    window->surfaceMenu().showBacktest();
+    EXPECT_EQ(proposed, "MR照合.csv");
 }
 
 } // namespace
