@@ -48,6 +48,8 @@ public:
     void setPixelRatio(qreal pixelRatio);
 
     const QImage& image() const { return picture; }
+    // The fonts the picture has been drawn in so far.
+    std::vector<QFont> fontsSoFar() const { return layouts.chosenFonts(); }
     // The drawing font as the last calls chose it.
     const QFont& font() { return currentFont().font(); }
 

@@ -16,11 +16,15 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 
 namespace {
 
 // The window's own font, for text drawn without a font of its own.
 constexpr int kWindowFontSize = 18;
+
+// The glyphs are loaded once the display has drawn the first frame; no user clicks this early.
+constexpr int kGlyphsAfterFirstFrameMs = 100;
 
 FieldCycle::Key cycleKey(int key) {
     switch (key) {
@@ -209,6 +213,30 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     for (const QRect& area : event->region())
         painter.drawImage(area, picture,
                           QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+    if (!glyphsQueued) {
+        glyphsQueued = true;
+        QTimer::singleShot(kGlyphsAfterFirstFrameMs, this, &MainWindow::loadDigitGlyphs);
+    }
+}
+
+// The first prediction writes digits in fonts that have drawn none yet: loading their glyphs
+// took most of that click. While the user types the draws, every font of the picture and of the
+// boxes draws the digits once, on an image of its own.
+void MainWindow::loadDigitGlyphs() {
+    std::vector<QFont> fonts = drawing.fontsSoFar();
+    for (const QWidget* control : std::as_const(controls))
+        fonts.push_back(control->font());
+    const qreal ratio = devicePixelRatioF();
+    for (const QImage::Format format :
+         {drawing.image().format(), QImage::Format_ARGB32_Premultiplied}) {
+        QImage scratch(QSize(240, 48) * ratio, format);
+        scratch.setDevicePixelRatio(ratio);
+        QPainter painter(&scratch);
+        for (const QFont& font : fonts) {
+            painter.setFont(font);
+            painter.drawText(QPoint(0, 36), QStringLiteral("0123456789,- "));
+        }
+    }
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

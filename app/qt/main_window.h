@@ -58,6 +58,7 @@ private:
     bool handleCycleKey(EntryBox* box, QEvent* event);
     void restoreFocus();
     void fitOuterSize();
+    void loadDigitGlyphs();
 
     const GameProfile& profile;
     ProgramState programState;
@@ -70,4 +71,5 @@ private:
     QHash<QString, QWidget*> controls;
     bool outerSizeFitted = false;
     bool failing = false;
+    bool glyphsQueued = false;
 };

@@ -43,3 +43,10 @@ TextLayouts::Font& TextLayouts::font(const Choice& choice) {
         found = fonts.try_emplace(choice, choice).first;
     return found->second;
 }
+
+std::vector<QFont> TextLayouts::chosenFonts() const {
+    std::vector<QFont> chosen;
+    for (const auto& [choice, font] : fonts)
+        chosen.push_back(font.font());
+    return chosen;
+}

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <unordered_map>
+#include <vector>
 
 // The picture's fonts and the texts laid out in them. A prediction draws the same few dozen short
 // texts (two-digit numbers, labels, the header) in a handful of fonts every time: each font is
@@ -43,6 +44,8 @@ public:
     };
 
     Font& font(const Choice& choice);
+    // The fonts chosen so far.
+    std::vector<QFont> chosenFonts() const;
 
 private:
     struct ChoiceHash {
