@@ -2,8 +2,9 @@
 # End to end, the Windows package under Wine beside the Linux build: each program starts from the
 # unzipped package folder on a virtual X screen with a window manager, takes three typed draws,
 # fills its candidate lists with 「次回予想」, saves the draws with 「保存」 and, started anew, reads
-# them back with 「データ」. The Linux program goes through the same steps; the window's texts and
-# the saved files of the two must be the same, byte for byte.
+# them back with 「データ」; then its sibling button starts the sibling from the package. The Linux
+# program goes through the same steps but the last; the window's texts and the saved files of the
+# two must be the same, byte for byte.
 #
 # usage: windows_package.sh PACKAGE_FOLDER LINUX_BIN_FOLDER
 # WINEPREFIX names the Wine prefix to run the Windows programs in.
@@ -47,6 +48,12 @@ game_layout() {
     MiniKLVN) caption="Mini RIKO Kelvane" ;;
     esac
     record_name=${file_prefix}${kDrawNumbers[0]}kai.dat
+    # The sibling button that each program's test presses, and the sibling it starts.
+    case $1 in
+    RK7KLVN) sibling_button=(588 306) sibling_caption="Riko6 Kelvane" ;;
+    RK6KLVN) sibling_button=(588 342) sibling_caption="Mini RIKO Kelvane" ;;
+    MiniKLVN) sibling_button=(588 342) sibling_caption="Riko7 Kelvane" ;;
+    esac
 }
 
 # A folder of the program's own: the whole unzipped package for Windows, a copy of the program
@@ -121,6 +128,18 @@ open_file_dialog() {
     wait_until "the keyboard in '$dialog_caption'" holds_keyboard "$file_dialog"
 }
 
+# In the package the siblings stand beside the program: the button starts one, and this program
+# ends. Wine's processes of the prefix, the sibling among them, end with the Wine server.
+switch_to_sibling() {
+    click_at "${sibling_button[@]}"
+    poll_until 30 find_shown_window "$sibling_caption" >/dev/null ||
+        fail "no sibling window '$sibling_caption'"
+    poll_until 10 process_ended "$pid" || fail "the program did not end after starting its sibling"
+    wineserver -k
+    poll_until 30 no_shown_window "$sibling_caption" || fail "the sibling's window stayed"
+    pid=""
+}
+
 record_saved() { [[ -s $data/$record_name ]] && no_shown_window "$kSaveDialogCaption"; }
 
 # The steps, each leaving what the window or the disk shows in the results folder.
@@ -153,11 +172,16 @@ run_steps() {
     xdotool key Return
     wait_until "closing of '$kLoadDialogCaption'" no_shown_window "$kLoadDialogCaption"
     window_text >"$out.loaded"
-    stop_program
     # The three draws and their numbers: the lines after the title.
     [[ $(sed -n 2,4p "$out.loaded") == "$(sed -n 2,4p "$out.typed")" ]] ||
         fail "「データ」 read back other draws:"$'\n'"$(cat "$out.loaded")"
     say "$app on $system: typed, predicted, saved $record_name, read it back"
+    if [[ $system == windows ]]; then
+        switch_to_sibling
+        say "$app on $system: switched to '$sibling_caption'"
+    else
+        stop_program
+    fi
 }
 
 same_on_both() {
