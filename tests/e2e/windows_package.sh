@@ -84,8 +84,13 @@ start_program() {
     window_class=$(xprop -id "$main_window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
 }
 
+# A Windows program ends with the Wine server, which ends every process of the prefix.
 stop_program() {
-    kill "$pid" 2>/dev/null || true
+    if [[ $system == windows ]]; then
+        wineserver -k
+    else
+        kill "$pid" 2>/dev/null || true
+    fi
     wait "$pid" 2>/dev/null || true
     poll_until 30 no_shown_window "$caption" || fail "the window stayed after the program ended"
     pid=""
