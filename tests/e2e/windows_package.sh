@@ -35,25 +35,25 @@ results=$(mktemp -d "${TMPDIR:-/tmp}/windows-package.XXXXXX")
 
 # --- One program, on one system -------------------------------------------------------------
 
+# The game's layout, the window's caption, the record's file name, and the sibling button that
+# the test presses with the caption of the sibling that it starts.
 game_layout() {
     case $1 in
-    RK7KLVN) main_count=7 bonus_count=0 data_folder_name=rkk7data file_prefix=7R ;;
-    RK6KLVN) main_count=6 bonus_count=1 data_folder_name=rkk6data file_prefix=6R ;;
-    MiniKLVN) main_count=5 bonus_count=0 data_folder_name=rkk7data file_prefix=MR ;;
+    RK7KLVN)
+        main_count=7 bonus_count=0 data_folder_name=rkk7data file_prefix=7R caption="Riko7 Kelvane"
+        sibling_button=(588 306) sibling_caption="Riko6 Kelvane"
+        ;;
+    RK6KLVN)
+        main_count=6 bonus_count=1 data_folder_name=rkk6data file_prefix=6R caption="Riko6 Kelvane"
+        sibling_button=(588 342) sibling_caption="Mini RIKO Kelvane"
+        ;;
+    MiniKLVN)
+        main_count=5 bonus_count=0 data_folder_name=rkk7data file_prefix=MR
+        caption="Mini RIKO Kelvane" sibling_button=(588 342) sibling_caption="Riko7 Kelvane"
+        ;;
     *) fail "unknown program $1" ;;
     esac
-    case $1 in
-    RK7KLVN) caption="Riko7 Kelvane" ;;
-    RK6KLVN) caption="Riko6 Kelvane" ;;
-    MiniKLVN) caption="Mini RIKO Kelvane" ;;
-    esac
     record_name=${file_prefix}${kDrawNumbers[0]}kai.dat
-    # The sibling button that each program's test presses, and the sibling it starts.
-    case $1 in
-    RK7KLVN) sibling_button=(588 306) sibling_caption="Riko6 Kelvane" ;;
-    RK6KLVN) sibling_button=(588 342) sibling_caption="Mini RIKO Kelvane" ;;
-    MiniKLVN) sibling_button=(588 342) sibling_caption="Riko7 Kelvane" ;;
-    esac
 }
 
 # A folder of the program's own: the whole unzipped package for Windows, a copy of the program
