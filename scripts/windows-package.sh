@@ -215,10 +215,12 @@ assemble_package() {
 }
 
 # Every DLL that a program or DLL of the folder imports is in the folder or is part of Windows
-# (here: of Wine's system folder), so that the folder runs on a Windows with nothing installed.
+# (here: of Wine's system folder, or one of Windows' API sets, which its loader resolves), so that
+# the folder runs on a Windows with nothing installed.
 check_imports() {
     local folder=$1 system=$wine_prefix/drive_c/windows/system32 missing=() name
     while read -r name; do
+        [[ ${name,,} == api-ms-win-* || ${name,,} == ext-ms-* ]] && continue
         [[ -n $(find "$folder" -maxdepth 1 -iname "$name") ]] && continue
         [[ -n $(find "$system" -maxdepth 1 -iname "$name") ]] && continue
         missing+=("$name")
