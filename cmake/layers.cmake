@@ -34,6 +34,15 @@ kelvane_layer(rkarithmetic FOLDERS predict/arithmetic BELOW rkfoundation)
 kelvane_layer(rkdrawing FOLDERS app/drawing predict/drawing pressure/drawing BELOW rkarithmetic)
 kelvane_layer(rkhandlers FOLDERS app/handlers predict/handlers pressure/handlers records/handlers
               BELOW rkdrawing)
+# Qt converts Shift-JIS through ICU, which the Windows build of Qt lacks; there Windows converts it.
+if(WIN32)
+    set(other_platforms_converter records/handlers/shift_jis.cpp)
+else()
+    set(other_platforms_converter records/handlers/shift_jis_windows.cpp)
+endif()
+get_target_property(handler_sources rkhandlers SOURCES)
+list(REMOVE_ITEM handler_sources ${PROJECT_SOURCE_DIR}/${other_platforms_converter})
+set_target_properties(rkhandlers PROPERTIES SOURCES "${handler_sources}")
 kelvane_layer(rkshell FOLDERS app/shell BELOW rkhandlers)
 # 「照合」's shell stands beside the program's: neither uses the other.
 kelvane_layer(rkbacktest FOLDERS backtest/shell BELOW rkhandlers)

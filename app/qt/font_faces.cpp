@@ -6,32 +6,49 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 struct Substitute {
-    const QString& name;
-    const char* face;
+    QString name;
+    QStringList faces;
 };
+
+// The faces that stand for the window's names on this system, best first.
+QList<Substitute> substitutes() {
+#ifdef Q_OS_WIN
+    // Windows has the faces themselves, but the window spells two of them as no version of
+    // Windows does: they are named here by their Japanese and their English family names, since
+    // a Windows of another language lists only the latter. FixedSys is Windows' own.
+    return {
+        {FontName::Mincho, {QStringLiteral("ＭＳ 明朝"), QStringLiteral("MS Mincho")}},
+        {FontName::Gothic, {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic")}},
+        {FontName::PGothic, {QStringLiteral("MS PGothic")}},
+    };
+#else
+    // IPA fonts are Debian's stand-ins for the Windows Japanese faces; IPAGothic is fixed-pitch
+    // and also covers the window's "FixedSys".
+    return {
+        {FontName::Mincho, {QStringLiteral("IPAMincho")}},
+        {FontName::Gothic, {QStringLiteral("IPAGothic")}},
+        {FontName::PGothic, {QStringLiteral("IPAPGothic")}},
+        {FontName::FixedSys, {QStringLiteral("IPAGothic")}},
+    };
+#endif
+}
 
 // The Japanese face standing in for a Windows name is installed.
 bool substituteInstalled(const QString& name) {
     const QStringList faces = QFont::substitutes(name);
-    return !faces.isEmpty() && QFontDatabase::hasFamily(faces.first());
+    return std::any_of(faces.begin(), faces.end(), &QFontDatabase::hasFamily);
 }
 
 } // namespace
 
 void installFontSubstitutes() {
-    // IPA fonts are Debian's stand-ins for the Windows Japanese faces; IPAGothic is fixed-pitch
-    // and also covers the window's "FixedSys".
-    const Substitute substitutes[] = {
-        {FontName::Mincho, "IPAMincho"},
-        {FontName::Gothic, "IPAGothic"},
-        {FontName::PGothic, "IPAPGothic"},
-        {FontName::FixedSys, "IPAGothic"},
-    };
-    for (const Substitute& s : substitutes)
-        QFont::insertSubstitution(s.name, QString::fromLatin1(s.face));
+    for (const Substitute& s : substitutes())
+        QFont::insertSubstitutions(s.name, s.faces);
 }
 
 QFont windowFont(const QString& name, int pixelHeight, bool bold) {

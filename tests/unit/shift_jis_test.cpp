@@ -55,6 +55,21 @@ TEST(ShiftJisBytes, RefusesACharacterOutsideTheCodePage) {
     EXPECT_FALSE(toShiftJis(QStringLiteral("12\U0001F600")).has_value());
 }
 
+TEST(ShiftJisBytes, RefusesALookAlikeOfACharacterOutsideTheCodePage) {
+    // Windows would write these as A and \ unless told not to guess.
+    EXPECT_FALSE(toShiftJis(QStringLiteral("\u00C0")).has_value());
+    EXPECT_FALSE(toShiftJis(QStringLiteral("\u00A5")).has_value());
+}
+
+TEST(ShiftJisBytes, RefusesTheSingleBytesThatShiftJisLeavesUnassigned) {
+    // Windows' own table maps them to U+0080 and private-use characters.
+    EXPECT_FALSE(fromShiftJis(QByteArray("1\x80")).has_value());
+    EXPECT_FALSE(fromShiftJis(QByteArray("\xA0")).has_value());
+    EXPECT_FALSE(fromShiftJis(QByteArray("\xFD")).has_value());
+    EXPECT_FALSE(toShiftJis(QStringLiteral("\u0080")).has_value());
+    EXPECT_FALSE(toShiftJis(QStringLiteral("\uF8F0")).has_value());
+}
+
 TEST(ShiftJisBytes, RefusesADoubleByteCharacterCutAfterItsFirstByte) {
     EXPECT_FALSE(fromShiftJis(QByteArray("12\x81")).has_value());
     EXPECT_FALSE(fromShiftJis(QByteArray("\x82")).has_value());
