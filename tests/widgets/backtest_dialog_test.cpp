@@ -244,7 +244,8 @@ TEST(BacktestDialog, KeepsTheResultsFileWhenOpenedAgain) {
     window->surfaceMenu().showBacktest();
     EXPECT_TRUE(summary.contains("照合した抽選 2 回 (第1235回 ～ 第1236回)"))
         << summary.toStdString();
-    EXPECT_TRUE(summary.contains("結果ファイル: " + results)) << summary.toStdString();
+    EXPECT_TRUE(summary.contains("結果ファイル: " + QDir::toNativeSeparators(results)))
+        << summary.toStdString();
 }
 
 // The mini game's draws 1232..1235 from two weekly files; a results file adds draw 1236.
