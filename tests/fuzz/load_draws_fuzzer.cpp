@@ -93,10 +93,13 @@ DataFile& dataFile() {
     return file;
 }
 
+// The file is cut to the input's length after writing rather than emptied before: ext4 writes a
+// file that was emptied and written again out to disk when it is closed, which made writing the
+// input cost as much as a game's whole load.
 void writeDataFile(QByteArrayView bytes) {
     QFile file(dataFile().path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes.data(), bytes.size()) != bytes.size()) {
+    if (!file.open(QIODevice::ReadWrite) ||
+        file.write(bytes.data(), bytes.size()) != bytes.size() || !file.resize(bytes.size())) {
         std::fprintf(stderr, "cannot write the data file: %s\n",
                      file.errorString().toUtf8().constData());
         std::abort();
