@@ -143,6 +143,7 @@ DrawRecordRead ReadDrawRecord(QIODevice& device, const QString& path, int fieldC
         return readFailure(path, scanFailureReason(scan, fieldCount));
 
     DrawRecordRead record;
+    record.fields.reserve(scan.fields.size());
     for (qsizetype i = 0; i < scan.fields.size(); ++i) {
         std::optional<QString> field = fromShiftJis(scan.fields[i]);
         if (!field)

@@ -30,6 +30,7 @@ public:
 
     FieldScan scan(int count) {
         FieldScan result;
+        result.fields.reserve(count);
         while (result.fields.size() < count) {
             skipToFieldStart();
             if (atEnd()) {

@@ -15,26 +15,25 @@ void RecordingSurface::setBold(bool on) {
     calls << (on ? QStringLiteral("bold on") : QStringLiteral("bold off"));
 }
 
+// Each line is made by one arg() call: a chain of them builds the line anew for every number,
+// and the fuzzer records the whole base screen for every input it loads.
 void RecordingSurface::fillBox(Box b, int colour) {
     calls << QStringLiteral("fill %1,%2-%3,%4 c%5")
-                 .arg(b.x1)
-                 .arg(b.y1)
-                 .arg(b.x2)
-                 .arg(b.y2)
-                 .arg(colour);
+                 .arg(QString::number(b.x1), QString::number(b.y1), QString::number(b.x2),
+                      QString::number(b.y2), QString::number(colour));
 }
 
 void RecordingSurface::drawLine(Point a, Point b, int colour) {
-    calls << QStringLiteral("line %1,%2-%3,%4 c%5").arg(a.x).arg(a.y).arg(b.x).arg(b.y).arg(colour);
+    calls << QStringLiteral("line %1,%2-%3,%4 c%5")
+                 .arg(QString::number(a.x), QString::number(a.y), QString::number(b.x),
+                      QString::number(b.y), QString::number(colour));
 }
 
 void RecordingSurface::drawText(Point p, const QString& text, int colour) {
     calls << QStringLiteral("text %1,%2 c%3 '%4'%5")
-                 .arg(p.x)
-                 .arg(p.y)
-                 .arg(colour)
-                 .arg(text, bold ? QStringLiteral(" bold") : QString());
-    texts << QStringLiteral("%1 ").arg(fontSize) + calls.last().mid(5);
+                 .arg(QString::number(p.x), QString::number(p.y), QString::number(colour), text,
+                      bold ? QStringLiteral(" bold") : QString());
+    texts << QString::number(fontSize) + u' ' + calls.last().mid(5);
 }
 
 QStringList RecordingSurface::paintCalls() const {
