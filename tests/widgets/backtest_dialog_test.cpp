@@ -128,14 +128,21 @@ TEST(BacktestDialog, EvaluatesTheDataFilesOfTheDataFolder) {
     EXPECT_TRUE(checked);
 }
 
-TEST(BacktestDialog, AddsTheDrawsOfAChosenResultsFile) {
-    QTemporaryDir installed;
-    ASSERT_TRUE(QDir(installed.path()).mkdir("rkk7data"));
-    const QDir data(installed.filePath("rkk7data"));
+// The weekly file of draws 1232..1234 and a results file of the two draws after them; returns
+// the results file's path.
+QString writeDrawsWithTwoLaterResults(const QDir& data) {
     writeFile(data.filePath("7R1234kai.dat"), dataFile({kA, kB, kC}, 1234));
     const QString results = data.filePath("results.csv");
     writeFile(results,
               "1235,2026/12/03,1,5,9,14,25,30,37\r\n1236,2026/12/10,3,8,13,18,23,28,33\r\n");
+    return results;
+}
+
+TEST(BacktestDialog, AddsTheDrawsOfAChosenResultsFile) {
+    QTemporaryDir installed;
+    ASSERT_TRUE(QDir(installed.path()).mkdir("rkk7data"));
+    const QDir data(installed.filePath("rkk7data"));
+    const QString results = writeDrawsWithTwoLaterResults(data);
     auto window = startedWindow(kRk7klvn, installed.path());
 
     QStringList filters;
@@ -225,10 +232,7 @@ TEST(BacktestDialog, KeepsTheResultsFileWhenOpenedAgain) {
     QTemporaryDir installed;
     ASSERT_TRUE(QDir(installed.path()).mkdir("rkk7data"));
     const QDir data(installed.filePath("rkk7data"));
-    writeFile(data.filePath("7R1234kai.dat"), dataFile({kA, kB, kC}, 1234));
-    const QString results = data.filePath("results.csv");
-    writeFile(results,
-              "1235,2026/12/03,1,5,9,14,25,30,37\r\n1236,2026/12/10,3,8,13,18,23,28,33\r\n");
+    const QString results = writeDrawsWithTwoLaterResults(data);
     auto window = startedWindow(kRk7klvn, installed.path());
 
     QStringList filters;
