@@ -173,6 +173,8 @@ run_steps() {
 
     start_program
     open_file_dialog "$kLoadDialogCaption" "${kLoadButton[@]}"
+    # The name box holds "*.dat"; Windows selects it, Wine's dialog leaves the cursor before it.
+    xdotool key End shift+Home
     xdotool type --delay 2 "$record_name"
     xdotool key Return
     wait_until "closing of '$kLoadDialogCaption'" no_shown_window "$kLoadDialogCaption"
