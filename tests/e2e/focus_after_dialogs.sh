@@ -128,21 +128,12 @@ readonly kCases=("advance Return" "advance Escape" load_file load_nothing
 
 # Runs one case and tells where the digit went; counts it in `failed` when it went elsewhere.
 run_case() {
-    local name=$1 steps window_text landed
+    local name=$1 steps
     read -ra steps <<<"$name"
     clear_all
     "${steps[@]}"
     wait_for_return_to_window "$dialog_caption"
-    xdotool key "$kMark"
-    window_text=$(copy_window_text "$main_window" "$app_name")
-    landed=$(boxes_with_mark "$kMark" "$window_text")
-    if [[ $landed == "$expected_box" ]]; then
-        say "ok   $app_name $name: the digit went into $expected_box"
-        return
-    fi
-    say "FAIL $app_name $name: the digit went into ${landed:-no box} instead of $expected_box"
-    grep -E "^(１|２|３)回前抽選" <<<"$window_text" | sed 's/^/    /'
-    failed=$((failed + 1))
+    expect_mark_in "$expected_box" "$name"
 }
 
 # The X11 middle-button paste of the primary selection obeys the box's rules like typing: text

@@ -45,22 +45,13 @@ hold_key() {
 # the case in `failed` when the mark went elsewhere.
 # usage: held_key_moves_once KEY ROW K EXPECTED_BOX
 held_key_moves_once() {
-    local key=$1 row=$2 k=$3 expected=$4 window_text landed from
+    local key=$1 row=$2 k=$3 expected=$4 from
     cases=$((cases + 1))
     from=$(if ((k == 0)); then echo "the draw number of row $row"; else echo "box $k of row $row"; fi)
     clear_all
     click_box "$row" "$k"
     hold_key "$key"
-    xdotool key "$kMark"
-    window_text=$(copy_window_text "$main_window" "$app_name")
-    landed=$(boxes_with_mark "$kMark" "$window_text")
-    if [[ $landed == "$expected" ]]; then
-        say "ok   $app_name $key held in $from: the focus went to $expected"
-        return
-    fi
-    say "FAIL $app_name $key held in $from: the focus went to ${landed:-no box} instead of $expected"
-    grep -E "^(１|２|３)回前抽選" <<<"$window_text" | sed 's/^/    /'
-    failed=$((failed + 1))
+    expect_mark_in "$expected" "$key held in $from"
 }
 
 # A digit held in the draw-number box of row 2 fills it as the key repeats.

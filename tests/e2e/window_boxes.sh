@@ -1,8 +1,9 @@
 # shellcheck shell=bash
 # Sourced after virtual_screen.sh by the end-to-end scripts that type into a program's boxes:
 # where the boxes of the program's game stand, clicks into them, and which boxes hold a mark in
-# the window's text (window_text.sh reads it). The script keeps the program's path in `program`
-# and its window in `main_window`, and ends the test with `fail MESSAGE`.
+# the window's text (window_text.sh reads it). The script keeps the program's path in `program`,
+# its window in `main_window` and the mark it types in `kMark`, and ends the test with
+# `fail MESSAGE`.
 
 # Client coordinates of the window's controls.
 readonly kClearAllButton=(588 126)
@@ -90,4 +91,21 @@ boxes_with_mark() {
             }
             print substr(marked, 2)
         }' <<<"$2"
+}
+
+# Types the mark and holds where it landed against the box expected: says "ok" or "FAIL" with
+# what the case did, and counts a miss in the script's `failed`.
+# usage: expect_mark_in EXPECTED_BOX WHAT_THE_CASE_DID
+expect_mark_in() {
+    local expected=$1 what=$2 window_text landed
+    xdotool key "$kMark"
+    window_text=$(copy_window_text "$main_window" "$app_name")
+    landed=$(boxes_with_mark "$kMark" "$window_text")
+    if [[ $landed == "$expected" ]]; then
+        say "ok   $app_name $what: the mark went into $expected"
+        return
+    fi
+    say "FAIL $app_name $what: the mark went into ${landed:-no box} instead of $expected"
+    grep -E "^(１|２|３)回前抽選" <<<"$window_text" | sed 's/^/    /'
+    failed=$((failed + 1))
 }
