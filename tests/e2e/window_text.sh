@@ -22,6 +22,15 @@ open_menus() {
 menus_open_at_least() { (($(open_menus "$1" "$2") >= $3)); }
 menus_closed() { (($(open_menus "$1" "$2") == 0)); }
 
+# A menu that has only just been mapped can miss a key (Wine's do on a busy machine), so the
+# copy submenu's key is pressed again until the submenu is open; its items take no "y".
+# usage: copy_submenu_open WINDOW CLASS
+copy_submenu_open() {
+    menus_open_at_least "$1" "$2" 2 && return
+    xdotool key y
+    menus_open_at_least "$1" "$2" 2
+}
+
 # Prints the text that the window's "コピー(&Y)" → "テキスト(&T)" copies, to be taken with $(...).
 # The menus grab the keyboard, so their keys reach them whichever window is active. The body is
 # a subshell of its own: the trap that lets go of the clipboard mark stays in it, and so does
@@ -36,8 +45,7 @@ copy_window_text() (
     wait_until "mark on the clipboard" clipboard_holds_mark
     xdotool mousemove --window "$window" "${kEmptySurface[@]}" click 3
     wait_until "context menu" menus_open_at_least "$window" "$class" 1
-    xdotool key y
-    wait_until "copy submenu" menus_open_at_least "$window" "$class" 2
+    wait_until "copy submenu" copy_submenu_open "$window" "$class"
     xdotool key t
     wait_until "closing of the menus" menus_closed "$window" "$class"
     wait_until "window text on the clipboard" clipboard_replaced

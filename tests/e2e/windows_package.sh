@@ -70,16 +70,15 @@ make_folder() {
 }
 
 start_program() {
-    cd "$folder"
     if [[ $system == windows ]]; then
+        cd "$folder"
         wine "$folder/$app.exe" &
+        pid=$!
+        main_window=$(wait_for_window "$caption")
+        wait_until "active window '$caption'" window_is_active "$main_window"
     else
-        HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
-            QT_QPA_PLATFORM=xcb "$folder/$app" &
+        program=$linux_bin/$app bin=$folder start_program_copy
     fi
-    pid=$!
-    main_window=$(wait_for_window "$caption")
-    wait_until "active window '$caption'" window_is_active "$main_window"
     # The window's popup menus share its window class, whatever the system names it.
     window_class=$(xprop -id "$main_window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
 }
