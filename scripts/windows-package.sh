@@ -67,9 +67,6 @@ install_packages() {
         install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# The cross Qt must be the very version of the host tools it borrows: Debian's qt6-base-dev.
-qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev 2>/dev/null || true)
-
 # Debian's source of that version, through an apt configuration of our own: a deb-src entry for
 # Debian's mirror and its own package lists, so that the system's sources stay as they are.
 fetch_qt_source() {
@@ -314,6 +311,8 @@ run_end_to_end() {
 }
 
 install_packages
+# The cross Qt must be the very version of the host tools it borrows: Debian's qt6-base-dev.
+qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev 2>/dev/null || true)
 [[ -n $qt_version ]] || { echo "qt6-base-dev is not installed" >&2; exit 1; }
 qt_prefix=$cache/$(qt_cache_key)
 build_qt "$qt_prefix"
