@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that the commands need, when they are missing: `run` for
 # building and running the three programs, `test` for that and every test besides. Runs apt-get
 # as root, or through sudo.
-# usage: install-build-deps.sh run|test
+# usage: install-build-deps.sh run|test|windows
 set -euo pipefail
 
 run_packages=(
@@ -23,10 +23,25 @@ test_packages=(
     clang-14 libclang-rt-14-dev llvm-14
 )
 
+# scripts/windows-package.sh: the cross compiler, Qt's own host tools (moc, rcc, uic) that the
+# cross Qt reuses with the tools that fetch and unpack Debian's source of it, and Qt's Japanese
+# texts, which the package takes along.
+windows_packages=(
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmake ninja-build perl python3
+    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n dpkg-dev unzip
+    # GoogleTest's source, built with the cross compiler for the core tests.
+    googletest
+    # The tests under Wine: Wine itself, a virtual X screen with a window manager, the tools
+    # that drive the windows, and the faces that stand in for the Windows fonts.
+    wine wine64 xvfb xauth x11-utils xdotool xclip openbox fonts-ipafont-gothic
+    fonts-ipafont-mincho
+)
+
 case ${1:-} in
 run) packages=("${run_packages[@]}") ;;
 test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
-*) echo "usage: $0 run|test" >&2; exit 2 ;;
+windows) packages=("${windows_packages[@]}") ;;
+*) echo "usage: $0 run|test|windows" >&2; exit 2 ;;
 esac
 
 missing=()
@@ -42,6 +57,7 @@ if ((EUID != 0)); then
     as_root=(sudo)
 fi
 echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update -q
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -q --no-install-recommends "${missing[@]}"
+# Another install may hold dpkg's lock for a while: wait for it rather than fail.
+"${as_root[@]}" apt-get -o DPkg::Lock::Timeout=600 update -q
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 \
+    install -y -q --no-install-recommends "${missing[@]}"

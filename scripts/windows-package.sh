@@ -36,42 +36,11 @@ done
 say() { printf '\n== %s\n' "$*"; }
 elapsed() { printf '%dm%02ds' $((SECONDS / 60)) $((SECONDS % 60)); }
 
-as_root=()
-if ((EUID != 0)); then
-    command -v sudo >/dev/null || { echo "need root or sudo to install packages" >&2; exit 1; }
-    as_root=(sudo)
-fi
-
-install_packages() {
-    local packages=(
-        # The cross compiler, Qt's own host tools (moc, rcc, uic) that the cross Qt reuses, and
-        # Qt's Japanese texts, which the package takes along.
-        g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmake ninja-build perl python3
-        qt6-base-dev qt6-base-dev-tools qt6-translations-l10n dpkg-dev unzip
-        # GoogleTest's source, built with the cross compiler for the core tests.
-        googletest
-        # The tests under Wine: Wine itself, a virtual X screen with a window manager, the tools
-        # that drive the windows, and the faces that stand in for the Windows fonts.
-        wine wine64 xvfb xauth x11-utils xdotool xclip openbox fonts-ipafont-gothic
-        fonts-ipafont-mincho
-    )
-    local missing=() package status
-    for package in "${packages[@]}"; do
-        status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-        [[ $status == "install ok installed" ]] || missing+=("$package")
-    done
-    ((${#missing[@]} == 0)) && return 0
-    echo "Installing: ${missing[*]}"
-    "${as_root[@]}" apt-get -o DPkg::Lock::Timeout=600 update -q
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 \
-        install -y -q --no-install-recommends "${missing[@]}"
-}
-
 # Debian's source of that version, through an apt configuration of our own: a deb-src entry for
-# Debian's mirror and its own package lists, so that the system's sources stay as they are.
+# Debian's mirror and its own package lists, so that the system's sources stay as they are. The
+# downloads are kept by version; the unpacked and patched source belongs to one cache key.
 fetch_qt_source() {
     local apt_dir=$cache/apt source_dir=$1
-    [[ -f $source_dir/.unpacked ]] && return 0
     mkdir -p "$apt_dir/sources.list.d" "$apt_dir/lists/partial" "$cache/src"
     : >"$apt_dir/sources.list"
     cat >"$apt_dir/sources.list.d/qt-source.sources" <<'EOF'
@@ -86,12 +55,14 @@ EOF
         -o "Dir::Etc::sourceparts=$apt_dir/sources.list.d" -o "Dir::State::Lists=$apt_dir/lists"
         -o APT::Sandbox::User=root
     )
-    apt-get "${apt_options[@]}" update
-    (cd "$cache/src" && apt-get "${apt_options[@]}" source --download-only "qt6-base=$qt_version")
+    local dsc=$cache/src/qt6-base_${qt_version#*:}.dsc
+    if [[ ! -f $dsc ]]; then
+        apt-get "${apt_options[@]}" update
+        (cd "$cache/src" && apt-get "${apt_options[@]}" source --download-only "qt6-base=$qt_version")
+    fi
     rm -rf "$source_dir"
-    dpkg-source -x "$cache/src/qt6-base_${qt_version#*:}.dsc" "$source_dir"
+    dpkg-source -x "$dsc" "$source_dir"
     patch -d "$source_dir" -p1 <"$qt_patch"
-    touch "$source_dir/.unpacked"
 }
 
 # Qt Core, Gui, Widgets and Test, the windows platform plugin and style, nothing more. Debian's
@@ -107,34 +78,35 @@ qt_configure_options=(
 
 qt_cache_key() {
     local compiler
-    compiler=$("$triplet-g++-posix" -dumpfullversion)-$(dpkg-query -W -f='${Version}' \
-        g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev | tr '\n' '_')
+    compiler=$("$triplet-g++-posix" -dumpfullversion)-$(dpkg-query -W -f='${Version}\n' \
+        g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev | paste -sd_)
     local hash
     hash=$({
         printf '%s\n' "${qt_configure_options[@]}"
         cat "$qt_patch" "$toolchain"
     } | sha256sum | cut -c1-12)
-    echo "qt-${qt_version//[:~+]/_}-mingw-${compiler//[:~+]/_}$hash"
+    echo "qt-${qt_version//[:~+]/_}-mingw-${compiler//[:~+]/_}-$hash"
 }
 
+# The source, patched, its build and the installed Qt all stand in one folder named by the cache
+# key, and the Qt is marked complete only once all three are done under it.
 build_qt() {
-    local prefix=$1 source_dir=$cache/src/qtbase-${qt_version#*:}
+    local key_dir=$1 prefix=$1/qt source_dir=$1/src work=$1/build
     [[ -f $prefix/.complete ]] && { echo "cross Qt found: $prefix"; return 0; }
-    fetch_qt_source "$source_dir"
-    local work=$cache/build-${prefix##*/}
-    rm -rf "$work" "$prefix"
+    rm -rf "$key_dir"
     mkdir -p "$work"
+    fetch_qt_source "$source_dir"
     say "building the cross Qt in $work (the first time, most of an hour)"
     (
         cd "$work"
         nice -n 19 "$source_dir/configure" -prefix "$prefix" "${qt_configure_options[@]}" -- \
-            -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+            -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
             -DCMAKE_TOOLCHAIN_FILE="$toolchain"
         nice -n 19 cmake --build . --parallel "$jobs"
         cmake --install .
     )
     touch "$prefix/.complete"
-    rm -rf "$work"
+    rm -rf "$work" "$source_dir"
 }
 
 # GoogleTest from Debian's source, built with the cross compiler for the test suites.
@@ -310,12 +282,13 @@ run_end_to_end() {
         "$root/tests/e2e/windows_package.sh" "$unzipped/$package_name" "$linux_build_dir/bin"
 }
 
-install_packages
+"$root/scripts/install-build-deps.sh" windows
 # The cross Qt must be the very version of the host tools it borrows: Debian's qt6-base-dev.
 qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev 2>/dev/null || true)
 [[ -n $qt_version ]] || { echo "qt6-base-dev is not installed" >&2; exit 1; }
-qt_prefix=$cache/$(qt_cache_key)
-build_qt "$qt_prefix"
+qt_key_dir=$cache/$(qt_cache_key)
+qt_prefix=$qt_key_dir/qt
+build_qt "$qt_key_dir"
 echo "cross Qt ready after $(elapsed)"
 $qt_only && exit 0
 
