@@ -11,11 +11,15 @@
 
 void SurfaceMenu::open(const QPoint& globalPos) {
     QMenu menu(&window);
+    addCommands(menu);
+    menu.exec(globalPos);
+}
+
+void SurfaceMenu::addCommands(QMenu& menu) {
     QMenu* copy = menu.addMenu(QStringLiteral("コピー(&Y)"));
     copy->addAction(QStringLiteral("テキスト(&T)"), [this] { copyText(); });
     copy->addAction(QStringLiteral("テキスト/グラフィック(&M)"), [this] { copyTextAndPicture(); });
     menu.addAction(QStringLiteral("照合(&S)..."), [this] { showBacktest(); });
-    menu.exec(globalPos);
 }
 
 void SurfaceMenu::copyText() {

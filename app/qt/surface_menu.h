@@ -1,5 +1,6 @@
 #pragma once
 
+class QMenu;
 class QPoint;
 class QWidget;
 struct MainForm;
@@ -11,6 +12,9 @@ public:
     SurfaceMenu(MainForm& form, QWidget& window) : form(form), window(window) {}
 
     void open(const QPoint& globalPos);
+    // The menu's commands, also offered at the foot of the edit boxes' menus, where the keyboard
+    // reaches them.
+    void addCommands(QMenu& menu);
     void copyText();
     void copyTextAndPicture();
     // A modal dialog that only reads: nothing of the window or its files changes.
