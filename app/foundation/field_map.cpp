@@ -143,10 +143,8 @@ void addButtonsAndOutputs(std::vector<ControlSpec>& c, const GameProfile& p) {
 
     c.push_back(
         outputBox(FrontKeyBox, QStringLiteral("キー数字 表"), 264, 225, 32, kKeyLimit, kKeyGreen));
-    ControlSpec high = outputBox(HighListBox, QStringLiteral("高気圧型予想数字"), 120, 369, 416,
-                                 kListLimit, kHighRed);
-    ControlSpec low = outputBox(LowListBox, QStringLiteral("低気圧型予想数字"), 120, 396, 416,
-                                kListLimit, kLowBlue);
+    ControlSpec high = outputBox(HighListBox, HighListLabel, 120, 369, 416, kListLimit, kHighRed);
+    ControlSpec low = outputBox(LowListBox, LowListLabel, 120, 396, 416, kListLimit, kLowBlue);
     for (ControlSpec* list : {&high, &low}) {
         list->fontName = FontName::Mincho;
         list->fontSize = 18;

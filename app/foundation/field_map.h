@@ -57,6 +57,9 @@ inline const QString FrontKeyBox = QStringLiteral("EDIT23");
 inline const QString HighListBox = QStringLiteral("EDIT24");
 inline const QString LowListBox = QStringLiteral("EDIT25");
 inline const QString BackKeyBox = QStringLiteral("EDIT26");
+// The candidate lists' labels, drawn beside them and naming them.
+inline const QString HighListLabel = QStringLiteral("高気圧型予想数字");
+inline const QString LowListLabel = QStringLiteral("低気圧型予想数字");
 // What a prediction writes: the two key numbers, then the two candidate lists.
 QStringList predictionOutputBoxes();
 

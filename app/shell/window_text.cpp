@@ -44,8 +44,8 @@ QString keyNumbersLine(MainForm& form) {
 }
 
 QStringList candidateListLines(MainForm& form) {
-    return {QStringLiteral("高気圧型予想数字: %1").arg(boxText(form.form, HighListBox)),
-            QStringLiteral("低気圧型予想数字: %1").arg(boxText(form.form, LowListBox))};
+    return {HighListLabel + QStringLiteral(": ") + boxText(form.form, HighListBox),
+            LowListLabel + QStringLiteral(": ") + boxText(form.form, LowListBox)};
 }
 
 QString windowText(MainForm& form) {
