@@ -1,15 +1,19 @@
 #!/usr/bin/python3
 """Reads a program's window through the desktop's accessibility bus, as a screen reader does.
 
-usage: screen_reader.py names CAPTION       every control's role and name; fails on a control
-                                            without a name or two of one name
-       screen_reader.py prediction CAPTION  the picture, its header and both candidate lists once
-                                            the picture names a prediction
+usage: screen_reader.py names CAPTION
+           every control's role and name; fails on a control without a name or two of one name
+       screen_reader.py prediction CAPTION COMMAND...
+           runs the command (which presses 「次回予想」), waits for the picture to announce its
+           change as a screen reader hears it, and reads the picture, its header and both
+           candidate lists
 """
+import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 STEP_SECONDS = 30
 LISTS = ("高気圧型予想数字", "低気圧型予想数字")
@@ -65,8 +69,32 @@ def names(caption):
     print(f"ok   {len(controls)} controls, every name its own")
 
 
-def prediction(caption):
+def announced_changes(command):
+    """The picture's change events that the command brings about, as the bus hands them on."""
+    heard = []
+
+    def listener(event):
+        if event.source is not None and event.source.getRoleName() == "label":
+            heard.append(event.type)
+            if any(kind.startswith("object:text-changed") for kind in heard):
+                pyatspi.Registry.stop()
+
+    pyatspi.Registry.registerEventListener(
+        listener, "object:property-change:accessible-name", "object:text-changed"
+    )
+    # The program learns of a new listener through the bus before it sends it anything.
+    GLib.timeout_add(500, lambda: subprocess.run(command, check=True) and False)
+    GLib.timeout_add_seconds(STEP_SECONDS, pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+    return heard
+
+
+def prediction(caption, command):
     frame = window(caption)
+    heard = announced_changes(command)
+    print("announced: " + ", ".join(sorted(set(str(kind) for kind in heard))))
+    if not any(str(kind).startswith("object:text-changed") for kind in heard):
+        sys.exit("FAIL: the picture announced no change of its text")
 
     def picture():
         for control in shown_controls(frame):
@@ -94,4 +122,7 @@ def prediction(caption):
 
 
 if __name__ == "__main__":
-    {"names": names, "prediction": prediction}[sys.argv[1]](sys.argv[2])
+    if sys.argv[1] == "names":
+        names(sys.argv[2])
+    else:
+        prediction(sys.argv[2], sys.argv[3:])

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A screen reader's view of a program under Openbox, read through the desktop's accessibility
 # bus: every control has a name and no two alike; the draws typed from the keyboard, 「次回予想」
-# pressed with its key from a box, the picture names the predicted draw and the picture and both
-# list boxes read the candidate lists.
+# pressed with its key from a box, the picture announces its change, names the predicted draw,
+# and the picture and both list boxes read the candidate lists.
 # The keys follow RK7KLVN's Tab order, seven boxes a row.
 # usage: screen_reader.sh RK7KLVN CAPTION
 set -euo pipefail
@@ -36,5 +36,4 @@ for row in 1 2 3; do
     done
 done
 unset 'keys[-1]' # the last box keeps the focus
-xdotool key --delay 5 "${keys[@]}" alt+y
-"$reader" prediction "$caption"
+"$reader" prediction "$caption" xdotool key --delay 5 "${keys[@]}" alt+y
