@@ -45,7 +45,7 @@ struct GameProfile {
 
     std::u16string_view sibling1Caption; // BUTTON12
     std::string_view sibling1Program;
-    std::string_view sibling1Shortcut; // the key that clicks BUTTON12, in QKeySequence's text
+    std::string_view sibling1Shortcut;   // the key that clicks BUTTON12, in QKeySequence's text
     std::u16string_view sibling2Caption; // BUTTON13
     std::string_view sibling2Program;
     std::string_view sibling2Shortcut;

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QSet>
 
-
 namespace {
 
 QString accessibleName(QObject* object) {
