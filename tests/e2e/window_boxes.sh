@@ -1,4 +1,5 @@
 # shellcheck shell=bash
+# shellcheck disable=SC2034 # the places and the layouts are for the scripts that source this file
 # Sourced by the end-to-end scripts that drive a program's window: where its controls stand, the
 # layout of each game (game_layout), clicks into the boxes, and which boxes hold a mark in the
 # window's text (window_text.sh reads it). The clicks need the window in `main_window`; the
@@ -22,7 +23,6 @@ readonly kDrawNumberCentre=48
 # files' names, where the game has a bonus box standing apart its centre, the window's caption,
 # and the sibling button that starts the next program with that program's caption.
 # usage: game_layout PROGRAM_NAME (false for a name of no game)
-# shellcheck disable=SC2034 # for the scripts that source this file
 game_layout() {
     bonus_count=0 bonus_centre=
     case $1 in
