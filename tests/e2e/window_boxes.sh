@@ -1,5 +1,5 @@
 # shellcheck shell=bash
-# shellcheck disable=SC2034 # the places and the layouts are for the scripts that source this file
+# shellcheck disable=SC2034,SC2154 # its places and layouts are for the scripts that source it, which set the mark, the window and the name
 # Sourced by the end-to-end scripts that drive a program's window: where its controls stand, the
 # layout of each game (game_layout), clicks into the boxes, and which boxes hold a mark in the
 # window's text (window_text.sh reads it). The clicks need the window in `main_window`; the
