@@ -126,6 +126,10 @@ ResultsFile refused(const QString& why) {
     return refused;
 }
 
+QString fileNameOf(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
 } // namespace
 
 ResultsFile parseResultsFile(const GameProfile& profile, QByteArrayView bytes) {
@@ -192,4 +196,27 @@ ResultsFile readResultsFile(const GameProfile& profile, const QString& path) {
         return refused;
     }
     return parseResultsFile(profile, bytes);
+}
+
+ResultsFile readResultsFiles(const GameProfile& profile, const QStringList& paths) {
+    if (paths.isEmpty())
+        return refused(QStringLiteral("結果ファイルが選ばれていません"));
+    ResultsFile gathered;
+    std::map<int, QString> sourceOf;
+    for (const QString& path : paths) {
+        const ResultsFile one = readResultsFile(profile, path);
+        if (one.error)
+            return refused(QStringLiteral("%1: %2").arg(fileNameOf(path), *one.error));
+        gathered.skippedLines += one.skippedLines;
+        for (const auto& [number, draw] : one.draws) {
+            const auto [place, added] = gathered.draws.try_emplace(number, draw);
+            if (!added && place->second != draw)
+                return refused(QStringLiteral("第%1回の数字が %2 と %3 で違います（%4 と %5）")
+                                   .arg(number)
+                                   .arg(sourceOf[number], fileNameOf(path), drawText(place->second),
+                                        drawText(draw)));
+            sourceOf.try_emplace(number, fileNameOf(path));
+        }
+    }
+    return gathered;
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <map>
 #include <optional>
 
@@ -33,3 +34,7 @@ inline constexpr qsizetype ResultsFileLimit = 8 * 1024 * 1024;
 ResultsFile parseResultsFile(const GameProfile& profile, QByteArrayView bytes);
 // Reads the file at the path, refusing what is not a plain file or is larger than the limit.
 ResultsFile readResultsFile(const GameProfile& profile, const QString& path);
+// Gathers the draws of several files, each read as above, as one results table: the one-file-
+// per-draw results a lottery publishes become one set. A file that is refused refuses the set,
+// and a draw that two files give with different numbers too; the message names the files.
+ResultsFile readResultsFiles(const GameProfile& profile, const QStringList& paths);
