@@ -18,6 +18,8 @@ test_packages=(
     # The end-to-end tests: a virtual X screen with a window manager, and the tools that drive
     # the window and read it back.
     xvfb xauth x11-utils x11-xserver-utils xdotool xclip openbox
+    # The validators of the installed desktop entries and AppStream metadata.
+    desktop-file-utils appstream file
     # The fuzz preset: clang with its libFuzzer and sanitizer runtimes, and the symbolizer that
     # turns the sanitizers' addresses into file and line.
     clang-14 libclang-rt-14-dev llvm-14
