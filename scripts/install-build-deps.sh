@@ -21,6 +21,8 @@ test_packages=(
     # The screen reader's test: a session bus, the desktop's accessibility bus and the client
     # that screen readers use to read it.
     dbus at-spi2-core python3-pyatspi
+    # The validators of the installed desktop entries and AppStream metadata.
+    desktop-file-utils appstream file
     # The fuzz preset: clang with its libFuzzer and sanitizer runtimes, and the symbolizer that
     # turns the sanitizers' addresses into file and line.
     clang-14 libclang-rt-14-dev llvm-14

@@ -181,6 +181,21 @@ assemble_package() {
         >"$folder/はじめにお読みください.txt"
     find "$folder" \( -name '*.exe' -o -name '*.dll' \) -exec "$triplet-strip" --strip-unneeded {} +
     check_imports "$folder"
+    check_manifests "$folder"
+}
+
+# Every program carries its manifest (cmake/windows/program.manifest) as the resource Windows
+# reads when it creates the process: type 24, number 1.
+check_manifests() {
+    local program resources
+    for program in "$1"/*.exe; do
+        resources=$("$triplet-windres" -J coff -i "$program" -O rc)
+        if ! grep -q '^1 24 /\* RT_MANIFEST \*/' <<<"$resources" ||
+            ! grep -q longPathAware <<<"$resources"; then
+            echo "${program##*/} has no manifest" >&2
+            exit 1
+        fi
+    done
 }
 
 # Every DLL that a program or DLL of the folder imports is in the folder or is part of Windows
@@ -207,7 +222,9 @@ write_zip() {
     mkdir -p "$dist_dir"
     rm -f "$zip"
     (cd "${folder%/*}" && python3 "$root/packaging/windows/zip_folder.py" "$zip" "${folder##*/}")
-    echo "wrote $zip ($(du -k "$zip" | cut -f1) KiB)"
+    # Beside the zip, so that a player can check a download against it (the readme says how).
+    (cd "$dist_dir" && sha256sum "${zip##*/}" >SHA256SUMS)
+    echo "wrote $zip ($(du -k "$zip" | cut -f1) KiB) and $dist_dir/SHA256SUMS"
 }
 
 # A Wine prefix of our own in the cache, where the Windows font names stand for the IPA faces

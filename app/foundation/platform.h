@@ -34,9 +34,12 @@ class Shell {
 public:
     virtual ~Shell() = default;
 
-    // Both return false when the document or program could not be opened or started.
+    // Paths are absolute: the shell never looks for them elsewhere, neither in the current
+    // directory nor on the search path. Both return false when the document or program could
+    // not be opened or started.
     virtual bool openDocument(const QString& path) = 0;
-    virtual bool startProgram(const QString& path) = 0;
+    // The program starts in the working folder given, without arguments.
+    virtual bool startProgram(const QString& path, const QString& workingFolder) = 0;
     // Ends the program once the running handler has returned.
     virtual void endProgram(int status) = 0;
 };

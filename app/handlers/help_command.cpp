@@ -14,8 +14,8 @@ namespace {
 const QString kUserGuide = QStringLiteral("RKM67KV.html");
 
 QString missingText(const QStringList& names, const ProgramState& state) {
-    return QStringLiteral("ヘルプ文書 %1 が見つかりません。\n探した場所:%2")
-        .arg(names.join(QStringLiteral(" / ")), searchFolderLines(state));
+    return QStringLiteral("ヘルプ文書 %1 が見つかりません。\n探した場所:\n  %2")
+        .arg(names.join(QStringLiteral(" / ")), programFolderText(state));
 }
 
 QString refusedText(const QStringList& paths) {
@@ -26,7 +26,9 @@ QString refusedText(const QStringList& paths) {
 
 } // namespace
 
-// The viewer runs on its own; the program does not wait for it.
+// The viewer runs on its own; the program does not wait for it. Only the program's own folder is
+// looked in: a help document can run scripts, so one planted in the current directory must not be
+// opened.
 void BUTTON11_ON(MainForm& form) {
     const QStringList names{toQString(form.profile.helpDocument), kUserGuide};
     QStringList refused;

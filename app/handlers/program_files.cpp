@@ -6,32 +6,21 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-QString nativeFolder(const QString& folder) {
-    return QDir::toNativeSeparators(QDir::cleanPath(QDir::fromNativeSeparators(folder)));
-}
-
-} // namespace
-
-QStringList searchFolders(const ProgramState& state) {
-    QStringList folders;
-    // An empty program folder would make the first search silently the current directory.
-    if (!state.ProgramFolder.isEmpty())
-        folders << nativeFolder(state.ProgramFolder);
-    const QString current = nativeFolder(QDir::currentPath());
-    if (!folders.contains(current))
-        folders << current;
-    return folders;
-}
-
 QString findProgramFile(const ProgramState& state, const QString& fileName) {
-    for (const QString& folder : searchFolders(state)) {
-        const QFileInfo candidate(QDir(QDir::fromNativeSeparators(folder)), fileName);
-        if (candidate.isFile())
-            return QDir::toNativeSeparators(candidate.filePath());
-    }
-    return {};
+    // An empty folder would make a relative path, which resolves against the current directory.
+    if (state.ProgramFolder.isEmpty())
+        return {};
+    const QFileInfo candidate(QDir(QDir::fromNativeSeparators(state.ProgramFolder)), fileName);
+    if (!candidate.isAbsolute() || !candidate.isFile())
+        return {};
+    return QDir::toNativeSeparators(candidate.filePath());
+}
+
+QString programFolderText(const ProgramState& state) {
+    if (state.ProgramFolder.isEmpty())
+        return QStringLiteral("（プログラムのフォルダーが分かりません）");
+    return QDir::toNativeSeparators(
+        QDir::cleanPath(QDir::fromNativeSeparators(state.ProgramFolder)));
 }
 
 QString executableName(std::string_view programName) {
@@ -40,11 +29,4 @@ QString executableName(std::string_view programName) {
 #else
     return toQString(programName);
 #endif
-}
-
-QString searchFolderLines(const ProgramState& state) {
-    QString lines;
-    for (const QString& folder : searchFolders(state))
-        lines += QStringLiteral("\n  ") + folder;
-    return lines;
 }

@@ -2,6 +2,7 @@
 
 #include "first_frame_report.h"
 #include "font_faces.h"
+#include "library_folders.h"
 #include "main_window.h"
 
 #include <QApplication>
@@ -54,6 +55,7 @@ void loadJapaneseDialogTexts(QApplication& app, QTranslator& translator) {
 } // namespace
 
 int runProgram(const GameProfile& profile, int argc, char** argv) {
+    restrictLibraryFolders();
     roundTheDesktopScale();
     Application app(argc, argv);
     QTranslator dialogTexts;

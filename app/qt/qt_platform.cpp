@@ -69,8 +69,8 @@ bool QtShell::openDocument(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-bool QtShell::startProgram(const QString& path) {
-    return QProcess::startDetached(path, {});
+bool QtShell::startProgram(const QString& path, const QString& workingFolder) {
+    return QProcess::startDetached(path, {}, workingFolder);
 }
 
 void QtShell::endProgram(int status) {

@@ -24,7 +24,7 @@ public:
     explicit QtShell(QWidget* window) : window(window) {}
 
     bool openDocument(const QString& path) override;
-    bool startProgram(const QString& path) override;
+    bool startProgram(const QString& path, const QString& workingFolder) override;
     void endProgram(int status) override;
 
 private:

@@ -1,8 +1,8 @@
 # add_windows_resources(<program> ICON <icon.xpm> PRODUCT <name> DESCRIPTION <text>)
 #
-# Gives a Windows program its icon and version information as resources: the XPM icon that the
-# window shows becomes an .ico, and program.rc.in names it with the project's version. Elsewhere
-# it does nothing.
+# Gives a Windows program its icon, its manifest (program.manifest) and its version information
+# as resources: the XPM icon that the window shows becomes an .ico, and program.rc.in names it
+# and the manifest with the project's version. Elsewhere it does nothing.
 find_package(Python3 COMPONENTS Interpreter)
 
 function(add_windows_resources program)
@@ -26,8 +26,11 @@ function(add_windows_resources program)
     set(DESCRIPTION ${arg_DESCRIPTION})
     set(VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0.0)
     set(VERSION_COMMAS ${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},0,0)
+    set(MANIFEST_FILE ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/program.manifest)
     configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/program.rc.in ${dir}/${program}.rc @ONLY)
-    # windres reads the icon when compiling the .rc; the dependency brings the icon first.
-    set_source_files_properties(${dir}/${program}.rc PROPERTIES OBJECT_DEPENDS ${ICON_FILE})
+    # windres reads the icon and the manifest when compiling the .rc; the dependencies bring the
+    # icon first and compile again when either changes.
+    set_source_files_properties(${dir}/${program}.rc PROPERTIES OBJECT_DEPENDS
+                                "${ICON_FILE};${MANIFEST_FILE}")
     target_sources(${program} PRIVATE ${dir}/${program}.rc ${ICON_FILE})
 endfunction()

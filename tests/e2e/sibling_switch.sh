@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts a built program on a virtual X screen, clicks one of its sibling buttons and checks that
-# the sibling's window appears and the first program ends.
+# the sibling's window appears, started in its own folder though this one was started elsewhere,
+# and the first program ends.
 # usage: sibling_switch.sh PROGRAM CAPTION BUTTON_X BUTTON_Y SIBLING_CAPTION
 set -euo pipefail
 program=$1 caption=$2 x=$3 y=$4 sibling=$5
@@ -15,6 +16,7 @@ click_sibling_button() {
 
 inside() {
     trap stop_virtual_screen EXIT
+    cd /
     QT_QPA_PLATFORM=xcb "$program" &
     local pid=$! window sibling_window
     window=$(poll_until --while $pid 30 find_shown_window "$caption") ||
@@ -26,6 +28,10 @@ inside() {
     # global: the exit trap reads it after this function has returned
     sibling_pid=$(xdotool getwindowpid "$sibling_window")
     trap 'kill $sibling_pid 2>/dev/null || true; stop_virtual_screen' EXIT
+    local folder
+    folder=$(dirname "$(readlink -f "$program")")
+    [[ $(readlink "/proc/$sibling_pid/cwd") == "$folder" ]] ||
+        { echo "the sibling runs in $(readlink "/proc/$sibling_pid/cwd"), not in $folder"; exit 1; }
     if poll_until 10 process_ended $pid; then
         wait $pid && status=0 || status=$?
         echo "switched from '$caption' to '$sibling', first program ended with status $status"

@@ -40,7 +40,8 @@ bool FakeShell::openDocument(const QString& path) {
     return documentsOpen;
 }
 
-bool FakeShell::startProgram(const QString& path) {
+bool FakeShell::startProgram(const QString& path, const QString& workingFolder) {
     startedPrograms << path;
+    workingFolders << workingFolder;
     return programsStart;
 }

@@ -31,13 +31,14 @@ private:
 class FakeShell : public Shell {
 public:
     bool openDocument(const QString& path) override;
-    bool startProgram(const QString& path) override;
+    bool startProgram(const QString& path, const QString& workingFolder) override;
     void endProgram(int status) override { endedWith = status; }
 
     bool documentsOpen = true;
     bool programsStart = true;
     QStringList openedDocuments;
     QStringList startedPrograms;
+    QStringList workingFolders; // of the started programs, in the same order
     std::optional<int> endedWith;
 };
 
