@@ -6,11 +6,11 @@
 #include "hit_chart.h"
 #include "profile_text.h"
 #include "qt_platform.h"
+#include "results_files_choice.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -22,6 +22,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -39,17 +40,6 @@ constexpr int kRowPadding = 6;
 // Disagreements beyond this many lines scroll.
 constexpr int kDisagreementLines = 4;
 
-// The results file chosen in each data folder of each game, for the life of the program: the
-// design keeps no settings in files.
-QHash<QString, QString>& rememberedResultsFiles() {
-    static QHash<QString, QString> paths;
-    return paths;
-}
-
-QString memoryKey(const GameProfile& profile, const QString& dataFolder) {
-    return toQString(profile.programName) + u'\n' + dataFolder;
-}
-
 QPushButton* addButton(QHBoxLayout* row, const QString& text, const QString& name) {
     auto* button = new QPushButton(text);
     button->setObjectName(name);
@@ -61,8 +51,8 @@ QPushButton* addButton(QHBoxLayout* row, const QString& text, const QString& nam
 } // namespace
 
 BacktestDialog::BacktestDialog(const GameProfile& profile, const QString& dataFolder,
-                               QWidget* parent)
-    : QDialog(parent), profile(profile), dataFolder(dataFolder) {
+                               RememberedResults& remembered, QWidget* parent)
+    : QDialog(parent), profile(profile), dataFolder(dataFolder), remembered(remembered) {
     setWindowTitle(kCaption);
     setModal(true);
     setSizeGripEnabled(true);
@@ -70,7 +60,7 @@ BacktestDialog::BacktestDialog(const GameProfile& profile, const QString& dataFo
     // The columns are sized to their texts in the fonts the style gives them, which take effect
     // only once the controls are polished.
     ensurePolished();
-    useRememberedResultsFile();
+    useRememberedResultsFiles();
     fitToScreen();
 }
 
@@ -110,7 +100,7 @@ void BacktestDialog::createControls() {
 
     auto* buttons = new QHBoxLayout;
     connect(addButton(buttons, QStringLiteral("結果ファイル(&R)..."), QStringLiteral("RESULTS")),
-            &QPushButton::clicked, this, &BacktestDialog::chooseResultsFile);
+            &QPushButton::clicked, this, &BacktestDialog::chooseResultsFiles);
     connect(addButton(buttons, QStringLiteral("コピー(&C)"), QStringLiteral("COPY")),
             &QPushButton::clicked, this, &BacktestDialog::copyTable);
     connect(addButton(buttons, QStringLiteral("CSV保存(&V)..."), QStringLiteral("SAVE")),
@@ -121,57 +111,78 @@ void BacktestDialog::createControls() {
     layout->addLayout(buttons);
 }
 
-// A file chosen earlier is read afresh, as it may have changed since; one that can no longer be
-// used is forgotten, and the summary says so.
-void BacktestDialog::useRememberedResultsFile() {
-    const QString key = memoryKey(profile, dataFolder);
-    const QString path = rememberedResultsFiles().value(key);
-    if (path.isEmpty()) {
-        evaluate(std::nullopt, QString());
-        return;
+// Files chosen earlier are read afresh, as they may have changed since; files that can no longer
+// be used are forgotten, and the summary says so.
+void BacktestDialog::useRememberedResultsFiles() {
+    const QStringList paths = remembered.files(dataFolder);
+    QString refusal;
+    if (!paths.isEmpty()) {
+        ResultsFile read = readResultsFiles(profile, paths);
+        if (read.error)
+            refusal = *read.error;
+        else if (const Outcome outcome = evaluate(std::move(read), paths, refusal);
+                 outcome != Outcome::Refused) {
+            stoppedOpening = outcome == Outcome::Stopped;
+            return;
+        }
+        remembered.forget(dataFolder);
+        resultsNote = QStringLiteral("前に選んだ結果ファイル %1 は使いませんでした: %2")
+                          .arg(resultsFilesName(paths), refusal);
     }
-    ResultsFile read = readResultsFile(profile, path);
-    std::optional<QString> refusal = read.error;
-    if (!refusal)
-        refusal = evaluate(std::move(read), path);
-    if (!refusal)
-        return;
-    rememberedResultsFiles().remove(key);
-    resultsNote =
-        QStringLiteral("前に選んだ結果ファイル %1 は使いませんでした: %2").arg(path, *refusal);
-    evaluate(std::nullopt, QString());
+    stoppedOpening = evaluate(std::nullopt, QStringList(), refusal) == Outcome::Stopped;
 }
 
-std::optional<QString> BacktestDialog::evaluate(std::optional<ResultsFile> candidate,
-                                                const QString& candidatePath) {
-    // A folder of many years of weekly files may take a while; the bar shows only then.
-    QProgressDialog progress(QStringLiteral("データファイルを読んでいます..."), QString(), 0, 1,
-                             parentWidget() ? parentWidget() : this);
-    progress.setWindowTitle(kCaption);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(kProgressAfterMilliseconds);
-    DrawHistory read = assembleHistory(profile, dataFolder, candidate ? &*candidate : nullptr,
-                                       [&progress](int done, int files) {
-                                           progress.setMaximum(files);
-                                           progress.setValue(done);
-                                       });
+// A folder of many years of weekly files, or results of many draws, may take a while; the bar
+// shows only then. Before the dialog is up it holds back the main window, afterwards the dialog.
+QProgressDialog* BacktestDialog::progressDialog() {
+    QWidget* held = isVisible() || !parentWidget() ? this : parentWidget();
+    auto* progress = new QProgressDialog(QStringLiteral("データファイルを読んでいます..."),
+                                         QStringLiteral("中止"), 0, 1, held);
+    progress->setWindowTitle(kCaption);
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(kProgressAfterMilliseconds);
+    progress->setAutoReset(false);
+    progress->setValue(0);
+    return progress;
+}
+
+BacktestDialog::Outcome BacktestDialog::evaluate(std::optional<ResultsFile> candidate,
+                                                 const QStringList& candidatePaths,
+                                                 QString& refusal) {
+    std::unique_ptr<QProgressDialog> progress(progressDialog());
+    // A modal progress dialog lets the window's events through on every value it is given.
+    const StepProgress shown = [&progress](int done, int total) {
+        progress->setMaximum(std::max(total, 1));
+        progress->setValue(done);
+        return !progress->wasCanceled();
+    };
+    DrawHistory read =
+        assembleHistory(profile, dataFolder, candidate ? &*candidate : nullptr, shown);
+    if (progress->wasCanceled())
+        return Outcome::Stopped;
     if (candidate) {
-        if (std::optional<QString> distrust = resultsDistrust(read))
-            return distrust;
+        if (std::optional<QString> distrust = resultsDistrust(read)) {
+            refusal = *distrust;
+            return Outcome::Refused;
+        }
     }
+    progress->setLabelText(QStringLiteral("照合しています..."));
+    Evaluation checked = evaluateHistory(profile, read.draws, shown);
+    if (progress->wasCanceled())
+        return Outcome::Stopped;
     results = std::move(candidate);
-    resultsPath = candidatePath;
-    display(read);
-    return std::nullopt;
+    resultsPaths = candidatePaths;
+    display(read, std::move(checked));
+    return Outcome::Shown;
 }
 
-void BacktestDialog::display(const DrawHistory& read) {
+void BacktestDialog::display(const DrawHistory& read, Evaluation checked) {
     history = read;
-    evaluation = evaluateHistory(profile, history.draws);
+    evaluation = std::move(checked);
     comparisons = compareWithChance(profile, evaluation);
     QString text = backtestSummary(history, evaluation, comparisons);
     if (results)
-        text += QStringLiteral("\n結果ファイル: ") + resultsPath;
+        text += QStringLiteral("\n結果ファイル: ") + resultsFilesName(resultsPaths);
     if (!resultsNote.isEmpty())
         text += u'\n' + resultsNote;
     summary->setText(text);
@@ -201,25 +212,28 @@ void BacktestDialog::fitToScreen() {
     move(placed.topLeft());
 }
 
-void BacktestDialog::chooseResultsFile() {
+void BacktestDialog::chooseResultsFiles() {
     QtDialogs dialogs(this);
-    const std::optional<QString> path =
-        dialogs.openFileName({QStringLiteral("結果ファイル"), dataFolder, QString(),
-                              QStringLiteral("CSV(*.csv *.txt)")});
-    if (!path)
+    const std::optional<QStringList> paths = dialogs.openFileNames(resultsFilesRequest(dataFolder));
+    if (!paths)
         return;
-    ResultsFile read = readResultsFile(profile, *path);
+    ResultsFile read = readResultsFiles(profile, *paths);
     const QString note = std::exchange(resultsNote, QString());
-    std::optional<QString> refusal = read.error;
-    if (!refusal)
-        refusal = evaluate(std::move(read), *path);
-    if (refusal) {
-        resultsNote = note;
-        // The check stays as it was, on the file chosen before, if any.
-        showError(QStringLiteral("この結果ファイルは使えません。\n%1\n%2").arg(*path, *refusal));
+    QString refusal;
+    Outcome outcome = Outcome::Refused;
+    if (read.error)
+        refusal = *read.error;
+    else
+        outcome = evaluate(std::move(read), *paths, refusal);
+    if (outcome == Outcome::Shown) {
+        remembered.remember(dataFolder, *paths);
         return;
     }
-    rememberedResultsFiles().insert(memoryKey(profile, dataFolder), *path);
+    // The check stays as it was, on the files chosen before, if any.
+    resultsNote = note;
+    if (outcome == Outcome::Refused)
+        showError(QStringLiteral("この結果ファイルは使えません。\n%1\n%2")
+                      .arg(resultsFilesName(*paths), refusal));
 }
 
 void BacktestDialog::copyTable() {
