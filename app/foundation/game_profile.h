@@ -20,6 +20,9 @@ struct GameProfile {
     int PyramidSide; // rows of each number pyramid
     int LineCount;   // lines summed per pyramid: 3 * (PyramidSide - 1)
     int RecordFieldCount;
+    // The record of another game that shares the data folder and writes more fields; 0 for none.
+    // A line holding that many fields is that game's file, not this game's with extras.
+    int longerRecordInFolder;
 
     std::string_view FilePrefix;
     std::string_view DataFolderName; // folder below the program's folder, without a separator

@@ -60,10 +60,10 @@ void readDataFiles(const GameProfile& profile, const QString& dataFolder, DrawHi
         if (progress && !progress(static_cast<int>(i), static_cast<int>(entries.size())))
             return;
         const QFileInfo& entry = entries[i];
-        const DrawRecordRead read = ReadDrawRecord(entry.filePath(), profile.RecordFieldCount);
+        const DrawRecordRead read = ReadDrawRecord(entry.filePath(), profile);
         if (read.error) {
             // A file that gives its first field but not all of them is readable, only short.
-            const bool readable = !ReadDrawRecord(entry.filePath(), 1, RecordEnd::Anything).error;
+            const bool readable = !ReadDrawRecord(entry.filePath(), 1).error;
             ++(readable ? history.shortFiles : history.unreadableFiles);
             continue;
         }

@@ -65,11 +65,13 @@ std::optional<QByteArray> readAtMost(QIODevice& device, qsizetype limit) {
     return bytes;
 }
 
+QString anotherGamesRecordReason(int fieldCount) {
+    return QStringLiteral("項目が多すぎます（このゲームのデータは %1 項目ですが、この行には"
+                          "それより多くの項目があります。別のゲームのデータです）")
+        .arg(fieldCount);
+}
+
 QString scanFailureReason(const FieldScan& scan, int fieldCount) {
-    if (scan.end == FieldScanEnd::MoreFields)
-        return QStringLiteral("項目が多すぎます（このゲームのデータは %1 項目ですが、この行には"
-                              "それより多くの項目があります。別のゲームのデータです）")
-            .arg(fieldCount);
     if (scan.end == FieldScanEnd::FileEnded)
         return QStringLiteral("データが途中で終わっています（%1 項目のうち %2 項目しかありません）")
             .arg(fieldCount)
@@ -78,6 +80,61 @@ QString scanFailureReason(const FieldScan& scan, int fieldCount) {
         .arg(ReadLimit)
         .arg(fieldCount)
         .arg(scan.fields.size());
+}
+
+std::optional<int> refusedLineFields(const GameProfile& profile) {
+    if (profile.longerRecordInFolder > 0)
+        return profile.longerRecordInFolder;
+    return std::nullopt;
+}
+
+DrawRecordRead readRecord(QIODevice& device, const QString& path, int fieldCount,
+                          std::optional<int> refusedLineFields) {
+    // The end-of-file mark is no content, so it may stand just beyond the limit; one byte more
+    // tells a file that ends there from one that goes on.
+    std::optional<QByteArray> read = readAtMost(device, ReadLimit + 2);
+    if (!read)
+        return readFailure(path,
+                           withDetail(QStringLiteral("読み込めません"), device.errorString()));
+    QByteArray& bytes = *read;
+
+    bool wholeFile = bytes.size() <= ReadLimit + 1;
+    if (wholeFile && bytes.endsWith(kEndOfFileMark))
+        bytes.chop(1);
+    if (bytes.size() > ReadLimit) {
+        wholeFile = false;
+        bytes.truncate(ReadLimit);
+    }
+
+    const FieldScan scan = scanRecordFields(bytes, fieldCount, wholeFile);
+    if (scan.end != FieldScanEnd::Complete)
+        return readFailure(path, scanFailureReason(scan, fieldCount));
+    if (refusedLineFields && scan.lineFields >= *refusedLineFields)
+        return readFailure(path, anotherGamesRecordReason(fieldCount));
+
+    DrawRecordRead record;
+    record.fields.reserve(scan.fields.size());
+    for (qsizetype i = 0; i < scan.fields.size(); ++i) {
+        std::optional<QString> field = fromShiftJis(scan.fields[i]);
+        if (!field)
+            return readFailure(
+                path,
+                QStringLiteral("%1 番目の項目が Shift-JIS の文字になっていません").arg(i + 1));
+        record.fields << *field;
+    }
+    return record;
+}
+
+DrawRecordRead readRecord(const QString& path, int fieldCount,
+                          std::optional<int> refusedLineFields) {
+    if (isSomethingButAFile(path))
+        return readFailure(
+            path, QStringLiteral("通常のファイルではありません（フォルダー、パイプ、装置など）"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return readFailure(path,
+                           withDetail(QStringLiteral("ファイルを開けません"), file.errorString()));
+    return readRecord(file, path, fieldCount, refusedLineFields);
 }
 
 } // namespace
@@ -108,49 +165,18 @@ std::optional<RecordFileError> WriteDrawRecord(const QString& path, const DrawRe
     return std::nullopt;
 }
 
-DrawRecordRead ReadDrawRecord(const QString& path, int fieldCount, RecordEnd end) {
-    if (isSomethingButAFile(path))
-        return readFailure(
-            path, QStringLiteral("通常のファイルではありません（フォルダー、パイプ、装置など）"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return readFailure(path,
-                           withDetail(QStringLiteral("ファイルを開けません"), file.errorString()));
-    return ReadDrawRecord(file, path, fieldCount, end);
+DrawRecordRead ReadDrawRecord(const QString& path, int fieldCount) {
+    return readRecord(path, fieldCount, std::nullopt);
 }
 
-DrawRecordRead ReadDrawRecord(QIODevice& device, const QString& path, int fieldCount,
-                              RecordEnd end) {
-    // The end-of-file mark is no content, so it may stand just beyond the limit; one byte more
-    // tells a file that ends there from one that goes on.
-    std::optional<QByteArray> read = readAtMost(device, ReadLimit + 2);
-    if (!read)
-        return readFailure(path,
-                           withDetail(QStringLiteral("読み込めません"), device.errorString()));
-    QByteArray& bytes = *read;
+DrawRecordRead ReadDrawRecord(QIODevice& device, const QString& path, int fieldCount) {
+    return readRecord(device, path, fieldCount, std::nullopt);
+}
 
-    bool wholeFile = bytes.size() <= ReadLimit + 1;
-    if (wholeFile && bytes.endsWith(kEndOfFileMark))
-        bytes.chop(1);
-    if (bytes.size() > ReadLimit) {
-        wholeFile = false;
-        bytes.truncate(ReadLimit);
-    }
+DrawRecordRead ReadDrawRecord(const QString& path, const GameProfile& profile) {
+    return readRecord(path, profile.RecordFieldCount, refusedLineFields(profile));
+}
 
-    const FieldScan scan = scanRecordFields(bytes, fieldCount, wholeFile);
-    const bool moreAllowed = end == RecordEnd::Anything && scan.end == FieldScanEnd::MoreFields;
-    if (scan.end != FieldScanEnd::Complete && !moreAllowed)
-        return readFailure(path, scanFailureReason(scan, fieldCount));
-
-    DrawRecordRead record;
-    record.fields.reserve(scan.fields.size());
-    for (qsizetype i = 0; i < scan.fields.size(); ++i) {
-        std::optional<QString> field = fromShiftJis(scan.fields[i]);
-        if (!field)
-            return readFailure(
-                path,
-                QStringLiteral("%1 番目の項目が Shift-JIS の文字になっていません").arg(i + 1));
-        record.fields << *field;
-    }
-    return record;
+DrawRecordRead ReadDrawRecord(QIODevice& device, const QString& path, const GameProfile& profile) {
+    return readRecord(device, path, profile.RecordFieldCount, refusedLineFields(profile));
 }

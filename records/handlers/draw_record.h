@@ -38,26 +38,21 @@ QString DefaultRecordFileName(const GameProfile& profile, const QString& drawNum
 // disk, so a refused or interrupted save leaves an existing file as it was. Nothing on success.
 std::optional<RecordFileError> WriteDrawRecord(const QString& path, const DrawRecord& fields);
 
-// What may follow the last field read on its line.
-enum class RecordEnd {
-    // Blanks and separators only. A line that goes on with more fields holds another game's
-    // record and is refused, rather than read as its first fields: the games share a data folder,
-    // and the first 16 fields of a 22-field record would fill the window with the wrong game.
-    LineEnds,
-    // Anything: for a look at the first fields of a file that need not be a record of the game.
-    Anything,
-};
-
 // Reads `fieldCount` fields from the start of a data file by the tolerant reading rules
-// (record_fields.h), and what follows them as `end` says. Only the first
-// ReadLimit bytes of content are ever looked at: a file that holds no complete record there is
-// refused, however large it is. A path that is not a plain file (a folder, a named pipe, a device)
-// is refused without being opened.
-DrawRecordRead ReadDrawRecord(const QString& path, int fieldCount,
-                              RecordEnd end = RecordEnd::LineEnds);
+// (record_fields.h); whatever follows them is ignored. Only the first ReadLimit bytes of content
+// are ever looked at: a file that holds no complete record there is refused, however large it
+// is. A path that is not a plain file (a folder, a named pipe, a device) is refused without being
+// opened.
+DrawRecordRead ReadDrawRecord(const QString& path, int fieldCount);
 // The same from a device open for reading; `path` names it in an error.
-DrawRecordRead ReadDrawRecord(QIODevice& device, const QString& path, int fieldCount,
-                              RecordEnd end = RecordEnd::LineEnds);
+DrawRecordRead ReadDrawRecord(QIODevice& device, const QString& path, int fieldCount);
+
+// Reads the game's record as above, but refuses a line that holds another game's whole record:
+// the games share a data folder, and the first 16 fields of a 22-field record would fill the
+// mini game's window with another game's draws and a number of row 3 as the draw number. Only a
+// game with a longer record can be given one; more fields than the game's own are ignored.
+DrawRecordRead ReadDrawRecord(const QString& path, const GameProfile& profile);
+DrawRecordRead ReadDrawRecord(QIODevice& device, const QString& path, const GameProfile& profile);
 
 // The largest record the program writes has 22 fields of at most 7 characters (a draw number the
 // program set), each character at most 2 bytes in Shift-JIS, between quotes and separated by

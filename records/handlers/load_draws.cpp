@@ -49,7 +49,7 @@ void BUTTON9_ON(MainForm& form) {
         readyForEntry(form);
         return;
     }
-    const DrawRecordRead read = ReadDrawRecord(*path, form.profile.RecordFieldCount);
+    const DrawRecordRead read = ReadDrawRecord(*path, form.profile);
     if (read.error) {
         reportRecordFileError(form, RecordAction::Load, *read.error);
         return;

@@ -44,7 +44,7 @@ public:
             }
             result.fields.append(*field);
         }
-        result.end = restOfLineHoldsAField() ? FieldScanEnd::MoreFields : FieldScanEnd::Complete;
+        result.lineFields = static_cast<int>(result.fields.size()) + fieldsLeftOnLine();
         return result;
     }
 
@@ -74,14 +74,22 @@ private:
     }
 
     // Separators and blanks alone, as a line that ends in a comma has, make no field. The bytes
-    // given are all that is looked at, so a line that runs on past them is taken as it stands.
-    bool restOfLineHoldsAField() const {
-        if (lastFieldEndedLine_)
-            return false;
-        for (qsizetype p = pos_; p < bytes_.size() && !isLineEnd(bytes_[p]); ++p)
-            if (!isBlank(bytes_[p]) && !isSeparator(bytes_[p]))
-                return true;
-        return false;
+    // given are all that is looked at, so a line that runs on past them is counted as it stands.
+    int fieldsLeftOnLine() {
+        int count = 0;
+        while (!lastFieldEndedLine_) {
+            while (!atEnd() && isBlank(current()))
+                ++pos_;
+            if (atEnd() || isLineEnd(current()))
+                break;
+            const bool quoted = atQuote();
+            const std::optional<QByteArray> field = quoted ? quotedField() : unquotedField();
+            if (!field)
+                break;
+            if (quoted || !field->isEmpty())
+                ++count;
+        }
+        return count;
     }
 
     // Runs to the closing quote; without one on the line the field runs to the line end. Nothing

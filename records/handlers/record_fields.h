@@ -9,12 +9,14 @@ enum class FieldScanEnd {
     Complete,     // all the fields asked for were found
     FileEnded,    // the file ended first
     LimitReached, // the bytes given ran out first, but they were only the start of the file
-    MoreFields,   // the line of the last field goes on with more: a longer record, another game's
 };
 
 struct FieldScan {
     QList<QByteArray> fields; // the raw bytes of each field found, in order
     FieldScanEnd end = FieldScanEnd::Complete;
+    // When complete: the fields found, and those that follow the last of them on its line.
+    // A record of one line written by a game with longer records shows here as that longer count.
+    int lineFields = 0;
 };
 
 // Takes `count` fields from the start of a data file's bytes by the tolerant reading rules:
@@ -25,9 +27,8 @@ struct FieldScan {
 //   and blanks between are content); anything between the closing quote and the next separator
 //   is dropped; a quote left open runs to the end of its line;
 // - any other field runs to the next comma, colon or line end, without its trailing blanks;
-// - the line of the last field asked for must end there: anything but blanks and separators after
-//   it on that line is a further field, and the record is longer than asked for (another game's
-//   file); later lines are not looked at.
+// - whatever follows the last field asked for is not taken; the fields after it on its line are
+//   only counted (separators and blanks alone make no field), later lines are not looked at.
 // The bytes are scanned as they are: the separators are ASCII bytes that never occur inside a
 // Shift-JIS double-byte character. `wholeFile` tells whether the bytes hold the whole file (so
 // their end also ends the last field) or only its start (so a field cut by their end is not

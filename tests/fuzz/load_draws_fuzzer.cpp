@@ -106,11 +106,11 @@ void writeDataFile(QByteArrayView bytes) {
     }
 }
 
-DrawRecordRead readFromDevice(QByteArrayView bytes, int fieldCount) {
+DrawRecordRead readFromDevice(QByteArrayView bytes, const GameProfile& game) {
     QByteArray content = QByteArray::fromRawData(bytes.data(), bytes.size());
     QBuffer device(&content);
     device.open(QIODevice::ReadOnly);
-    return ReadDrawRecord(device, QStringLiteral("fuzz input"), fieldCount);
+    return ReadDrawRecord(device, QStringLiteral("fuzz input"), game);
 }
 
 void checkRead(const GameProfile& game, const DrawRecordRead& read) {
@@ -133,7 +133,7 @@ void checkEndOfFileMarkChangesNothing(const GameProfile& game, QByteArrayView by
         return;
     const QByteArray twin = content.size() < bytes.size() ? content.toByteArray()
                                                           : content.toByteArray() + kEndOfFileMark;
-    const DrawRecordRead twinRead = readFromDevice(twin, game.RecordFieldCount);
+    const DrawRecordRead twinRead = readFromDevice(twin, game);
     expect(twinRead.error.has_value() == read.error.has_value() && twinRead.fields == read.fields,
            game, "the end-of-file mark changes nothing",
            twinRead.error ? twinRead.error->reason : (read.error ? read.error->reason : QString()));
@@ -260,7 +260,7 @@ void loadInEveryGame(QByteArrayView bytes) {
     checkShiftJis(bytes);
     writeDataFile(bytes);
     for (const GameProfile* game : kGames) {
-        const DrawRecordRead read = readFromDevice(bytes, game->RecordFieldCount);
+        const DrawRecordRead read = readFromDevice(bytes, *game);
         checkRead(*game, read);
         checkEndOfFileMarkChangesNothing(*game, bytes, read);
 

@@ -1,5 +1,6 @@
 // Treats every input as the bytes of a results file that the user picks in 「照合」, in each of the
-// three games. Besides what the sanitizers catch, the reader must keep its promises: a file it
+// three games, whether a table (with or without headings) or a page of labelled lines. Besides
+// what the sanitizers catch, the reader must keep its promises: a file it
 // takes holds a draw, every draw it takes is a valid draw of the game, a byte-order mark changes
 // nothing, and each line of the text is either a draw or counted as skipped. A broken promise
 // aborts, which libFuzzer reports as a crash with the input that caused it.
@@ -54,7 +55,8 @@ void checkGame(const GameProfile& game, const QByteArray& bytes) {
         expect(number > 0, game, "draw numbers are positive");
         expect(validDraw(game, draw), game, "every draw taken is valid");
     }
-    const auto lines = static_cast<int>(bytes.count('\n')) + 1;
+    // A line ends at LF, at CR, or at CR LF: counting both bytes gives at least the lines read.
+    const auto lines = static_cast<int>(bytes.count('\n') + bytes.count('\r')) + 1;
     expect(static_cast<int>(results.draws.size()) + results.skippedLines <= lines, game,
            "no line counts twice");
     if (!bytes.startsWith("\xEF\xBB\xBF")) {

@@ -65,6 +65,25 @@ const LoadCase kLoadCases[] = {
      boxRange(1, 15),
      QString::fromLatin1("31, 2,3,4,5,6,7,8,9,10,11,12,13,14,15").split(u','),
      {u"1234"_s, u"1233"_s, u"1232"_s}},
+    // Whatever a hand or another tool put after the record is ignored, in every game.
+    {"SevenNumbersExtraFields",
+     &kRk7klvn,
+     kTwentyTwoFields.chopped(3) + ",\"4321\",\"extra\"\r\n\x1A",
+     boxRange(1, 21),
+     kTwentyTwoBoxTexts,
+     {u"1234567"_s, u"1234566"_s, u"1234565"_s}},
+    {"SixNumbersExtraFields",
+     &kRk6klvn,
+     kTwentyTwoFields.chopped(3) + ",\"4321\",\"extra\"\r\n\x1A",
+     boxRange(1, 21),
+     kTwentyTwoBoxTexts,
+     {u"234567"_s, u"234566"_s, u"234565"_s}},
+    {"MiniGameExtraFields",
+     &kMiniklvn,
+     "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,\"1234\",\"4321\",\"extra\"\r\n\x1A",
+     boxRange(1, 15),
+     QString::fromLatin1("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15").split(u','),
+     {u"1234"_s, u"1233"_s, u"1232"_s}},
     // A draw number that is no number counts as 0.
     {"SevenNumbersNoDrawNumber",
      &kRk7klvn,
@@ -190,7 +209,7 @@ TEST_F(LoadFixture, WritesTheBoxesInRecordOrderThenKeysThenOlderDrawNumbers) {
 
 // The mini game shares its data folder with the 7-number game. Read as its first 16 fields, a
 // 7-number file would fill the window with that game's draws and a number of row 3 as the draw
-// number; it is refused as the 7-number game refuses a mini file, and that game still loads it.
+// number; it is refused, while that game still loads it.
 TEST_F(LoadFixture, MiniGameRefusesASevenNumberFileThatTheSevenNumberGameLoads) {
     const QString path = writeFile(u"7R1234567kai.dat"_s, kTwentyTwoFields);
     setUpWindow(kMiniklvn);
@@ -238,6 +257,8 @@ const FailedLoadCase kFailedLoads[] = {
      "\"15\",\"1234\"\r\n\x1A"},
     {"CutDoubleByteCharacter", &kMiniklvn, "cut.dat",
      "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,\"12\x81\"\r\n"},
+    {"SevenNumberFileWithExtraFieldInMiniGame", &kMiniklvn, "7R1234567kai.dat",
+     kTwentyTwoFields.chopped(3) + ",\"extra\"\r\n"},
     {"NoRecordWithinTheReadLimit", &kMiniklvn, "blank.dat", QByteArray(ReadLimit + 10, ' ')},
 };
 
