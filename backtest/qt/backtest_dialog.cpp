@@ -1,5 +1,6 @@
 #include "backtest_dialog.h"
 
+#include "backtest_check.h"
 #include "backtest_report.h"
 #include "backtest_table_model.h"
 #include "game_profile.h"
@@ -9,6 +10,8 @@
 #include "results_files_choice.h"
 
 #include <QClipboard>
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,8 +23,11 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
+#include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <atomic>
 #include <memory>
 #include <utility>
 
@@ -29,6 +35,7 @@ namespace {
 
 const QString kCaption = QStringLiteral("照合");
 constexpr int kProgressAfterMilliseconds = 500;
+constexpr int kProgressTickMilliseconds = 100;
 
 // The size the dialog asks for, before the screen has its say; it widens to the table's columns.
 constexpr int kPreferredWidth = 760;
@@ -117,11 +124,8 @@ void BacktestDialog::useRememberedResultsFiles() {
     const QStringList paths = remembered.files(dataFolder);
     QString refusal;
     if (!paths.isEmpty()) {
-        ResultsFile read = readResultsFiles(profile, paths);
-        if (read.error)
-            refusal = *read.error;
-        else if (const Outcome outcome = evaluate(std::move(read), paths, refusal);
-                 outcome != Outcome::Refused) {
+        const Outcome outcome = evaluate(paths, refusal);
+        if (outcome != Outcome::Refused) {
             stoppedOpening = outcome == Outcome::Stopped;
             return;
         }
@@ -129,50 +133,67 @@ void BacktestDialog::useRememberedResultsFiles() {
         resultsNote = QStringLiteral("前に選んだ結果ファイル %1 は使いませんでした: %2")
                           .arg(resultsFilesName(paths), refusal);
     }
-    stoppedOpening = evaluate(std::nullopt, QStringList(), refusal) == Outcome::Stopped;
+    stoppedOpening = evaluate(QStringList(), refusal) == Outcome::Stopped;
 }
 
-// A folder of many years of weekly files, or results of many draws, may take a while; the bar
-// shows only then. Before the dialog is up it holds back the main window, afterwards the dialog.
-QProgressDialog* BacktestDialog::progressDialog() {
-    QWidget* held = isVisible() || !parentWidget() ? this : parentWidget();
-    auto* progress = new QProgressDialog(QStringLiteral("データファイルを読んでいます..."),
-                                         QStringLiteral("中止"), 0, 1, held);
-    progress->setWindowTitle(kCaption);
-    progress->setWindowModality(Qt::WindowModal);
-    progress->setMinimumDuration(kProgressAfterMilliseconds);
-    progress->setAutoReset(false);
-    progress->setValue(0);
-    return progress;
-}
-
-BacktestDialog::Outcome BacktestDialog::evaluate(std::optional<ResultsFile> candidate,
-                                                 const QStringList& candidatePaths,
+// The files are read and the draws evaluated on a thread of their own, as a folder of many years
+// of weekly files or results of many draws take a while. For half a second the window's thread
+// only waits, so that a quick check shows nothing and nothing else runs meanwhile; after that a
+// progress dialog, modal to the main window (or to 照合 once it is up), shows how far the check
+// has come and stops it at the player's word.
+BacktestDialog::Outcome BacktestDialog::evaluate(const QStringList& candidatePaths,
                                                  QString& refusal) {
-    std::unique_ptr<QProgressDialog> progress(progressDialog());
-    // A modal progress dialog lets the window's events through on every value it is given.
-    const StepProgress shown = [&progress](int done, int total) {
-        progress->setMaximum(std::max(total, 1));
-        progress->setValue(done);
-        return !progress->wasCanceled();
+    std::atomic<int> done = 0;
+    std::atomic<int> total = 0;
+    std::atomic<bool> stop = false;
+    BacktestCheck check;
+    const StepProgress progress = [&](int doneSoFar, int all) {
+        done = doneSoFar;
+        total = all;
+        return !stop;
     };
-    DrawHistory read =
-        assembleHistory(profile, dataFolder, candidate ? &*candidate : nullptr, shown);
-    if (progress->wasCanceled())
-        return Outcome::Stopped;
-    if (candidate) {
-        if (std::optional<QString> distrust = resultsDistrust(read)) {
-            refusal = *distrust;
-            return Outcome::Refused;
-        }
+    std::unique_ptr<QThread> worker(QThread::create(
+        [&] { check = checkBacktest(profile, dataFolder, candidatePaths, progress); }));
+    QEventLoop waiting;
+    connect(worker.get(), &QThread::finished, &waiting, &QEventLoop::quit);
+    worker->start();
+    worker->wait(QDeadlineTimer(kProgressAfterMilliseconds));
+    if (!worker->isFinished()) {
+        QWidget* held = isVisible() || !parentWidget() ? this : parentWidget();
+        QProgressDialog shown(QStringLiteral("照合しています..."), QStringLiteral("中止"), 0, 0,
+                              held);
+        shown.setWindowTitle(kCaption);
+        shown.setWindowModality(Qt::WindowModal);
+        shown.setAutoReset(false);
+        // Stopped, it stays until the thread has returned, holding the windows back meanwhile.
+        shown.setAutoClose(false);
+        shown.setMinimumDuration(0);
+        connect(&shown, &QProgressDialog::canceled, [&] {
+            stop = true;
+            shown.setLabelText(QStringLiteral("中止しています..."));
+        });
+        QTimer ticks;
+        connect(&ticks, &QTimer::timeout, [&] {
+            if (total > 0 && done > 0) {
+                shown.setMaximum(total);
+                shown.setValue(done);
+            }
+        });
+        ticks.start(kProgressTickMilliseconds);
+        shown.show();
+        if (!worker->isFinished())
+            waiting.exec();
     }
-    progress->setLabelText(QStringLiteral("照合しています..."));
-    Evaluation checked = evaluateHistory(profile, read.draws, shown);
-    if (progress->wasCanceled())
+    worker->wait();
+    if (check.stopped)
         return Outcome::Stopped;
-    results = std::move(candidate);
+    if (check.refusal) {
+        refusal = *check.refusal;
+        return Outcome::Refused;
+    }
+    results = std::move(check.results);
     resultsPaths = candidatePaths;
-    display(read, std::move(checked));
+    display(check.history, std::move(check.evaluation));
     return Outcome::Shown;
 }
 
@@ -217,14 +238,9 @@ void BacktestDialog::chooseResultsFiles() {
     const std::optional<QStringList> paths = dialogs.openFileNames(resultsFilesRequest(dataFolder));
     if (!paths)
         return;
-    ResultsFile read = readResultsFiles(profile, *paths);
     const QString note = std::exchange(resultsNote, QString());
     QString refusal;
-    Outcome outcome = Outcome::Refused;
-    if (read.error)
-        refusal = *read.error;
-    else
-        outcome = evaluate(std::move(read), *paths, refusal);
+    const Outcome outcome = evaluate(*paths, refusal);
     if (outcome == Outcome::Shown) {
         remembered.remember(dataFolder, *paths);
         return;

@@ -14,7 +14,6 @@ class BacktestTableModel;
 class HitChart;
 class QLabel;
 class QPlainTextEdit;
-class QProgressDialog;
 class QTableView;
 
 // 照合: the pyramids of every past draw of the player's data files (and the results files, when
@@ -47,11 +46,10 @@ private:
 
     void createControls();
     void useRememberedResultsFiles();
-    // Lays the results over the data files and shows the check; when the results cannot be
-    // trusted, or the player stops, everything stays as it was (a refusal's reason in `refusal`).
-    Outcome evaluate(std::optional<ResultsFile> candidate, const QStringList& candidatePaths,
-                     QString& refusal);
-    QProgressDialog* progressDialog();
+    // Reads the results files, lays them over the data files and shows the check; when the
+    // results cannot be used, or the player stops, everything stays as it was (a refusal's
+    // reason in `refusal`).
+    Outcome evaluate(const QStringList& candidatePaths, QString& refusal);
     void display(const DrawHistory& history, Evaluation checked);
     void fitToScreen();
     void chooseResultsFiles();
