@@ -71,9 +71,40 @@ pick_three_results_files() {
         QT_ENABLE_HIGHDPI_SCALING=0 QT_QPA_PLATFORM=xcb "$screen_region" grab 0 0 1024 768 \
             "$KELVANE_SCREENSHOT"
     fi
+    say "「照合」 read the three results files picked at once"
+    stop_a_long_check
     xdotool key Escape
     wait_for_return_to_window "$kDialogCaption"
-    say "「照合」 read the three results files picked at once"
+}
+
+# Results of a hundred thousand draws (after the data files' draws, so that none disagree) take
+# seconds to check: the progress comes up over 「照合」, and its 「中止」 (Escape) leaves the check
+# on the three files as it was.
+stop_a_long_check() {
+    awk 'BEGIN { for (n = 2000; n < 101000; n++) { b = n % 30; print n ",2026/1/1," b + 1 "," \
+        b + 2 "," b + 3 "," b + 4 "," b + 5 "," b + 6 "," b + 7 } }' >"$data/long.csv"
+    local check
+    check=$(find_shown_window "$kDialogCaption" "$main_window")
+    xdotool key alt+r
+    files=$(wait_for_window "$kFileDialogCaption")
+    wait_until "the keyboard in '$kFileDialogCaption'" holds_keyboard "$files"
+    xdotool type --delay 2 long.csv
+    xdotool key Return
+    wait_until "active progress over '$kDialogCaption'" progress_active "$check"
+    xdotool key Escape
+    wait_until "return to '$kDialogCaption'" window_is_active "$check"
+    xclip -selection clipboard -i <<<"$kClipboardMark"
+    wait_until "mark on the clipboard" clipboard_holds_mark
+    xdotool key alt+c
+    wait_until "the check as it was on the clipboard" clipboard_holds_table
+    [[ $(clipboard) != *$'\n100999\t'* ]] || fail "the stopped check went on to the end"
+    say "「中止」 stopped a long check and left 「照合」 as it was"
+}
+
+progress_active() {
+    local progress
+    progress=$(find_shown_window "$kDialogCaption" "$main_window"$'\n'"$1") &&
+        window_is_active "$progress"
 }
 
 # The submenu of 「結果から入力」 can miss a key when it has only just been mapped.
