@@ -28,8 +28,6 @@ public:
     void enterFromPickedFiles();
     void enterFromClipboard();
 
-    const RememberedResults& rememberedResults() const { return remembered; }
-
 private:
     MainForm& form;
     QWidget& window;
