@@ -179,12 +179,16 @@ public:
 
     ResultsFile read(QStringView text) {
         qsizetype lineNumber = 0;
+        // A line ends at LF, at CR, or at CR LF.
         for (qsizetype start = 0; start <= text.size() && !results_.error;) {
             qsizetype end = start;
             while (end < text.size() && text[end] != u'\n' && text[end] != u'\r')
                 ++end;
             readLine(text.sliced(start, end - start), ++lineNumber);
             start = end + 1;
+            if (end < text.size() && text[end] == u'\r' && start < text.size() &&
+                text[start] == u'\n')
+                ++start;
         }
         finishLabelled();
         if (results_.error)
@@ -248,6 +252,8 @@ private:
         if (labelled_.number > 0 && !labelled_.main.isEmpty()) {
             labelled_.apart = true;
             take(labelled_);
+        } else if (!labelled_.main.isEmpty()) {
+            ++results_.skippedLines; // numbers without a title naming their draw
         }
         labelled_ = DrawLine{};
     }

@@ -1,8 +1,8 @@
 // Treats every input as the bytes of a results file that the user picks in 「照合」, in each of the
 // three games, whether a table (with or without headings) or a page of labelled lines. Besides
-// what the sanitizers catch, the reader must keep its promises: a file it
-// takes holds a draw, every draw it takes is a valid draw of the game, a byte-order mark changes
-// nothing, and each line of the text is either a draw or counted as skipped. A broken promise
+// what the sanitizers catch, the reader must keep its promises: a file it takes holds a draw,
+// every draw it takes is a valid draw of the game, a byte-order mark changes nothing, and each
+// line of the text is either a draw or counted as skipped. A broken promise
 // aborts, which libFuzzer reports as a crash with the input that caused it.
 
 #include "game_profiles.h"

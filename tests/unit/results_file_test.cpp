@@ -161,8 +161,9 @@ const RefusalCase kRefusals[] = {
      u"ほかのゲーム"_s},
     {"OneDrawTwiceWithDifferentNumbers", &kRk6klvn,
      "1001,3,11,17,22,28,31,9\n1001,3,11,17,22,28,32,9\n", u"第1001回の数字が 2 か所で違います"_s},
-    {"LineOfTooManyFields", &kRk6klvn, "1001" + QByteArray(ResultsFieldLimit, ','),
-     u"1 行目の項目が多すぎます"_s},
+    {"LineOfTooManyFields", &kRk6klvn,
+     "1001,3,11,17,22,28,31,9\r\n1001" + QByteArray(ResultsFieldLimit, ','),
+     u"2 行目の項目が多すぎます"_s},
     {"LineOfMillionsOfCommas", &kRk6klvn, QByteArray(ResultsFileLimit, ','), u"項目が多すぎます"_s},
     {"TooManyLines", &kRk6klvn, manyLines(ResultsLineLimit + 1), u"行が多すぎます"_s},
 };

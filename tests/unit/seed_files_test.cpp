@@ -32,20 +32,23 @@ struct SeedFile {
     Outcome rk7, rk6, mini;
 };
 
-// The 7-number example: 7 numbers per row, draw 1234. Its line holds more fields than the mini
-// game's record, so the mini game refuses it, as it refuses every 22-field file below.
+// The 7-number example: 7 numbers per row, draw 1234. Its line holds a whole 7-number record, so
+// the mini game refuses it, as it refuses every line of 22 fields or more below.
 const Outcome kExampleRk7 = Loaded{u" 3"_s, u"37"_s, {u"1234"_s, u"1233"_s, u"1232"_s}};
 const Outcome kExampleRk6 = Loaded{u" 3"_s, u"37"_s, {u"1234"_s, u" 1233"_s, u" 1232"_s}};
 
 // Every file of the fuzzing's seed corpus, worked by hand.
 const SeedFile kSeedFiles[] = {
     {"rk7-example.dat", kExampleRk7, kExampleRk6, kRefused},
-    {"cr-only.dat", kExampleRk7, kExampleRk6, kRefused},
+    // Seven fields a line, none of them a whole 7-number record: the mini game takes the first 16
+    // fields, as it does a hand-made file of such lines.
+    {"cr-only.dat", kExampleRk7, kExampleRk6, Loaded{u" 3"_s, u" 4"_s, {u" 8"_s, u"7"_s, u"6"_s}}},
     {"unterminated-quote.dat", kExampleRk7, kExampleRk6, kRefused},
     // Blanks and separators after the draw number, then a line of junk: all of it ignored.
     {"after-the-record.dat", kExampleRk7, kExampleRk6, kRefused},
-    // Two more fields on the line of the draw number: a longer record than any game's.
-    {"extra-fields.dat", kRefused, kRefused, kRefused},
+    // Two more fields on the line of the draw number: ignored, but the line holds a whole
+    // 7-number record, which the mini game refuses.
+    {"extra-fields.dat", kExampleRk7, kExampleRk6, kRefused},
     // The example's fields fill the read limit exactly, the draw number unquoted, then the mark.
     {"at-read-limit.dat", kExampleRk7, kExampleRk6, kRefused},
     {"unquoted.dat", Loaded{u"3"_s, u"37"_s, {u"1234"_s, u"1233"_s, u"1232"_s}},
@@ -53,9 +56,10 @@ const SeedFile kSeedFiles[] = {
     {"rk6-saved.dat", Loaded{u"2"_s, u"42"_s, {u"456"_s, u"455"_s, u"454"_s}},
      Loaded{u"2"_s, u"42"_s, {u"456"_s, u" 455"_s, u" 454"_s}}, kRefused},
     // A seven-digit draw number: the 6-number game keeps its last six digits and counts from them.
-    // Seven fields a line: the mini game's 16th field is the second of line 3, and more follow it.
+    // Seven fields a line: the mini game's 16th field is the second of line 3.
     {"multi-line.dat", Loaded{u"2"_s, u"42"_s, {u"1234567"_s, u"1234566"_s, u"1234565"_s}},
-     Loaded{u"2"_s, u"42"_s, {u"234567"_s, u"234566"_s, u"234565"_s}}, kRefused},
+     Loaded{u"2"_s, u"42"_s, {u"234567"_s, u"234566"_s, u"234565"_s}},
+     Loaded{u"2"_s, u"1"_s, {u"12"_s, u"11"_s, u"10"_s}}},
     {"mini-saved.dat", kRefused, kRefused,
      Loaded{u" 3"_s, u"30"_s, {u"1020"_s, u"1019"_s, u"1018"_s}}},
     {"lf-only-colons.dat", kRefused, kRefused,
