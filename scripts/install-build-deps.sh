@@ -18,6 +18,9 @@ test_packages=(
     # The end-to-end tests: a virtual X screen with a window manager, and the tools that drive
     # the window and read it back.
     xvfb xauth x11-utils x11-xserver-utils xdotool xclip openbox
+    # The screen reader's test: a session bus, the desktop's accessibility bus and the client
+    # that screen readers use to read it.
+    dbus at-spi2-core python3-pyatspi
     # The fuzz preset: clang with its libFuzzer and sanitizer runtimes, and the symbolizer that
     # turns the sanitizers' addresses into file and line.
     clang-14 libclang-rt-14-dev llvm-14

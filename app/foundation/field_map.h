@@ -31,6 +31,11 @@ struct ControlSpec {
     bool visible = true;
     // edits only: the box's whole text is also its tooltip, for a text longer than the box shows
     bool textAsToolTip = false;
+    // What a screen reader calls the control: what a sighted player reads off the window beside
+    // it, unique in the window. A button without one is called by its caption.
+    QString accessibleName;
+    QString accessibleDescription;
+    QString shortcut; // buttons only: the key that clicks it, in QKeySequence's portable text
 };
 
 // Every control of the game's window in creation order, which is also the Tab order.
@@ -52,6 +57,9 @@ inline const QString FrontKeyBox = QStringLiteral("EDIT23");
 inline const QString HighListBox = QStringLiteral("EDIT24");
 inline const QString LowListBox = QStringLiteral("EDIT25");
 inline const QString BackKeyBox = QStringLiteral("EDIT26");
+// The candidate lists' labels, drawn beside them and naming them.
+inline const QString HighListLabel = QStringLiteral("高気圧型予想数字");
+inline const QString LowListLabel = QStringLiteral("低気圧型予想数字");
 // What a prediction writes: the two key numbers, then the two candidate lists.
 QStringList predictionOutputBoxes();
 

@@ -48,8 +48,10 @@ struct GameProfile {
 
     std::u16string_view sibling1Caption; // BUTTON12
     std::string_view sibling1Program;
+    std::string_view sibling1Shortcut;   // the key that clicks BUTTON12, in QKeySequence's text
     std::u16string_view sibling2Caption; // BUTTON13
     std::string_view sibling2Program;
+    std::string_view sibling2Shortcut;
 
     // How the game writes texts back into its boxes: the 6-number game keeps at most six
     // characters of a draw number (0: the whole text) and writes sorted numbers without the

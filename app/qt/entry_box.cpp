@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -14,6 +15,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStyleHints>
 
 namespace {
 
@@ -26,6 +28,11 @@ bool isTypedText(const QKeyEvent* event) {
             return false;
     }
     return !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
+// QLineEdit's own menu texts, in the language of Qt's translations that the program loaded.
+QString lineEditText(const char* text) {
+    return QCoreApplication::translate("QLineEdit", text);
 }
 
 } // namespace
@@ -95,6 +102,15 @@ void EntryBox::focusOutEvent(QFocusEvent* event) {
 }
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {
+    // Shift+F10 opens the menu as the Menu key does, which Qt leaves to the platform: the X11
+    // one does not.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QPoint caret = cursorRect().center();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, caret, mapToGlobal(caret));
+        contextMenuEvent(&menuEvent);
+        event->accept();
+        return;
+    }
     if (event == QKeySequence::Paste) {
         pasteChecked();
         event->accept();
@@ -123,14 +139,49 @@ void EntryBox::inputMethodEvent(QInputMethodEvent* event) {
     QLineEdit::inputMethodEvent(&checked);
 }
 
+// The box builds its menu itself, with the entries and texts of QLineEdit's own menu, so that
+// its paste goes through the same check as a pasting key.
 void EntryBox::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = createStandardContextMenu();
-    for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste")) {
-            action->disconnect();
-            connect(action, &QAction::triggered, this, &EntryBox::pasteChecked);
-        }
-    }
+    auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    const bool editable = !isReadOnly();
+    const bool selection = hasSelectedText();
+    if (editable) {
+        addMenuAction(*menu, lineEditText("&Undo"), QKeySequence::Undo, isUndoAvailable(),
+                      &QLineEdit::undo);
+        addMenuAction(*menu, lineEditText("&Redo"), QKeySequence::Redo, isRedoAvailable(),
+                      &QLineEdit::redo);
+        menu->addSeparator();
+        addMenuAction(*menu, lineEditText("Cu&t"), QKeySequence::Cut, selection, &QLineEdit::cut);
+    }
+    addMenuAction(*menu, lineEditText("&Copy"), QKeySequence::Copy, selection, &QLineEdit::copy);
+    if (editable) {
+        const bool clipboardHasText = !QGuiApplication::clipboard()->text().isEmpty();
+        addMenuAction(*menu, lineEditText("&Paste"), QKeySequence::Paste, clipboardHasText,
+                      &EntryBox::pasteChecked);
+        addMenuAction(*menu, lineEditText("Delete"), QKeySequence::UnknownKey, selection,
+                      &QLineEdit::del);
+    }
+    menu->addSeparator();
+    const bool allSelected = selectedText().size() == text().size();
+    addMenuAction(*menu, lineEditText("Select All"), QKeySequence::SelectAll,
+                  !text().isEmpty() && !allSelected, &QLineEdit::selectAll);
+    if (menuFoot) {
+        menu->addSeparator();
+        menuFoot(*menu);
+    }
     menu->popup(event->globalPos());
+}
+
+// Like QLineEdit's menu, an entry shows its key after a tab where the desktop wants that.
+template <typename Slot>
+void EntryBox::addMenuAction(QMenu& menu, const QString& text, QKeySequence::StandardKey key,
+                             bool enabled, Slot slot) {
+    QString caption = text;
+    const QKeySequence sequence(key);
+    if (!sequence.isEmpty() && QGuiApplication::styleHints()->showShortcutsInContextMenus())
+        caption += u'\t' + sequence.toString(QKeySequence::NativeText);
+    QAction* action = menu.addAction(caption);
+    action->setEnabled(enabled);
+    connect(action, &QAction::triggered, this, slot);
 }

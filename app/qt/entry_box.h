@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QLineEdit>
+
+#include <functional>
+
+class QMenu;
 
 // An edit box of the window. What the user types, pastes (by keys, by the context menu or by
 // the middle mouse button) or confirms through the input method is held to digits and to the
@@ -20,6 +25,8 @@ public:
     // Selects the whole text with the caret at its start, so that typing replaces it and a long
     // text still shows its beginning.
     void selectWholeText();
+    // Commands of the window that the box's context menu offers below its own entries.
+    void setMenuFoot(std::function<void(QMenu&)> addCommands) { menuFoot = std::move(addCommands); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -34,7 +41,11 @@ protected:
 private:
     bool insertChecked(const QString& inserted);
     void pasteChecked();
+    template <typename Slot>
+    void addMenuAction(QMenu& menu, const QString& text, QKeySequence::StandardKey key,
+                       bool enabled, Slot slot);
 
     int limit;
     bool composition = false;
+    std::function<void(QMenu&)> menuFoot;
 };

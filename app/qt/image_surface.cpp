@@ -164,3 +164,16 @@ void ImageSurface::drawText(Point topLeft, const QString& text, int colour) {
     keep({Call::Kind::Text, {at.x(), at.y(), at.x(), at.y()}, text, choice, colour});
     report(laid.area.translated(at));
 }
+
+// Made on demand from the calls since the wipe: only a screen reader asks, and the calls cost
+// nothing more without one.
+std::vector<ShownText> ImageSurface::shownTexts() const {
+    ShownTexts shown;
+    for (const Call& call : sinceWipe) {
+        if (call.kind == Call::Kind::Fill)
+            shown.filled(call.at);
+        else if (call.kind == Call::Kind::Text)
+            shown.drawn({call.at.x1, call.at.y1}, call.text, call.colour);
+    }
+    return shown.texts();
+}

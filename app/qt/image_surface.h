@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shown_texts.h"
 #include "surface.h"
 #include "text_layouts.h"
 
@@ -52,6 +53,8 @@ public:
     std::vector<QFont> fontsSoFar() const { return layouts.chosenFonts(); }
     // The drawing font as the last calls chose it.
     const QFont& font() { return currentFont().font(); }
+    // The texts the picture shows, as far as the kept calls tell.
+    std::vector<ShownText> shownTexts() const;
 
 private:
     // One call as it was made, with the font it drew in.

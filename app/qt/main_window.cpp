@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "drawn_picture.h"
 #include "entry_box.h"
 #include "error_path.h"
 #include "font_faces.h"
@@ -59,7 +60,14 @@ MainWindow::MainWindow(const GameProfile& profile, QWidget* parent)
     setPalette(background);
     setAutoFillBackground(true);
     resize(WindowWidth, WindowHeight);
+    // Created first, the picture's stand-in lies under every control.
+    readablePicture =
+        new DrawnPicture([this] { return pictureText(mainForm, drawing.shownTexts()); }, *this);
     controls = createWindowControls(*this, profile, *this, [this](Handler h) { run(h); });
+    for (QWidget* control : std::as_const(controls)) {
+        if (auto* box = qobject_cast<EntryBox*>(control))
+            box->setMenuFoot([this](QMenu& boxMenu) { menu.addCommands(boxMenu); });
+    }
     // Every control has a font of its own. Set before them, the window's font would be the one
     // each edit box first lays out its text in, loading a face that nothing shows.
     setFont(windowFont(FontName::FixedSys, kWindowFontSize));
@@ -72,6 +80,7 @@ void MainWindow::start(const QString& programPath) {
         fail();
     }
     drawing.finishDrawing();
+    readablePicture->announceChange();
 }
 
 void MainWindow::placeOnScreen() {
@@ -156,6 +165,7 @@ void MainWindow::run(Handler handler) {
         fail();
     }
     drawing.finishDrawing();
+    readablePicture->announceChange();
 }
 
 void MainWindow::fail() {

@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QWidget>
 
+class DrawnPicture;
 class EntryBox;
 
 // MAINFORM: the one window of the program, and the form that the handlers see: it holds the edit
@@ -42,6 +43,7 @@ public:
     void fail();
 
     SurfaceMenu& surfaceMenu() { return menu; }
+    const DrawnPicture& drawnPicture() const { return *readablePicture; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -68,6 +70,7 @@ private:
     MainForm mainForm;
     FieldCycle cycle;
     SurfaceMenu menu;
+    DrawnPicture* readablePicture = nullptr;
     QHash<QString, QWidget*> controls;
     bool outerSizeFitted = false;
     bool failing = false;

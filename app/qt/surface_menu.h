@@ -16,7 +16,8 @@ public:
     SurfaceMenu(MainForm& form, QWidget& window) : form(form), window(window) {}
 
     void open(const QPoint& globalPos);
-    // The menu's commands, for any menu that offers them.
+    // The menu's commands, also offered at the foot of the edit boxes' menus, where the keyboard
+    // reaches them.
     void addCommands(QMenu& menu);
     void copyText();
     void copyTextAndPicture();

@@ -6,9 +6,16 @@
 #include "font_faces.h"
 #include "palette_colour.h"
 
+#include <QKeySequence>
 #include <QPushButton>
 
 namespace {
+
+void nameForScreenReaders(QWidget& control, const ControlSpec& spec) {
+    if (!spec.accessibleName.isEmpty())
+        control.setAccessibleName(spec.accessibleName);
+    control.setAccessibleDescription(spec.accessibleDescription);
+}
 
 QWidget* createEdit(QWidget& window, const ControlSpec& spec, QObject& boxEvents) {
     auto* box = new EntryBox(spec.maxLength, &window);
@@ -28,6 +35,7 @@ QWidget* createEdit(QWidget& window, const ControlSpec& spec, QObject& boxEvents
     if (spec.textAsToolTip)
         QObject::connect(box, &QLineEdit::textChanged, box, &QWidget::setToolTip);
     box->installEventFilter(&boxEvents);
+    nameForScreenReaders(*box, spec);
     return box;
 }
 
@@ -43,6 +51,9 @@ QWidget* createButton(QWidget& window, const ControlSpec& spec,
     button->setPalette(colours);
     button->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     button->setAutoDefault(false);
+    // A button's own shortcut leaves its caption as it is, and screen readers announce it.
+    button->setShortcut(QKeySequence(spec.shortcut, QKeySequence::PortableText));
+    nameForScreenReaders(*button, spec);
     const Handler handler = buttonHandler(spec.number);
     QObject::connect(button, &QPushButton::clicked, &window, [run, handler] { run(handler); });
     return button;

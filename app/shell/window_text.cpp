@@ -27,17 +27,29 @@ QString rowNumbers(MainForm& form, int row) {
 
 } // namespace
 
-QString windowText(MainForm& form) {
-    QStringList lines{toQString(form.profile.title)};
+QStringList drawLines(MainForm& form) {
+    QStringList lines;
     for (int row = 1; row <= 3; ++row) {
         const QString drawNumber = boxText(form.form, drawNumberBoxOfRow(row));
         const QString draw =
             drawNumber.isEmpty() ? QString() : QStringLiteral(" 第%1回").arg(drawNumber);
         lines << DrawRowLabels[row - 1] + draw + QStringLiteral(": ") + rowNumbers(form, row);
     }
-    lines << QStringLiteral("Key数字 表: %1  裏: %2")
-                 .arg(boxText(form.form, FrontKeyBox), boxText(form.form, BackKeyBox));
-    lines << QStringLiteral("高気圧型予想数字: %1").arg(boxText(form.form, HighListBox));
-    lines << QStringLiteral("低気圧型予想数字: %1").arg(boxText(form.form, LowListBox));
+    return lines;
+}
+
+QString keyNumbersLine(MainForm& form) {
+    return QStringLiteral("Key数字 表: %1  裏: %2")
+        .arg(boxText(form.form, FrontKeyBox), boxText(form.form, BackKeyBox));
+}
+
+QStringList candidateListLines(MainForm& form) {
+    return {HighListLabel + QStringLiteral(": ") + boxText(form.form, HighListBox),
+            LowListLabel + QStringLiteral(": ") + boxText(form.form, LowListBox)};
+}
+
+QString windowText(MainForm& form) {
+    const QStringList lines = QStringList{toQString(form.profile.title)} + drawLines(form) +
+                              QStringList{keyNumbersLine(form)} + candidateListLines(form);
     return lines.join(u'\n') + u'\n';
 }

@@ -82,6 +82,7 @@ void BacktestDialog::createControls() {
     disagreements = new QPlainTextEdit;
     disagreements->setObjectName(QStringLiteral("DISAGREEMENTS"));
     disagreements->setReadOnly(true);
+    disagreements->setAccessibleName(QStringLiteral("食い違う回"));
     disagreements->setLineWrapMode(QPlainTextEdit::NoWrap);
     const int lineHeight = disagreements->fontMetrics().lineSpacing();
     disagreements->setFixedHeight(
@@ -97,6 +98,7 @@ void BacktestDialog::createControls() {
     table = new QTableView;
     table->setObjectName(QStringLiteral("TABLE"));
     table->setModel(model);
+    table->setAccessibleName(QStringLiteral("回ごとの照合"));
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().lineSpacing() +
                                                    kRowPadding);

@@ -30,7 +30,12 @@ QVariant BacktestTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant BacktestTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section >= header.size())
+    if (orientation != Qt::Horizontal || section >= header.size())
+        return {};
+    // Screen readers name the columns on one line.
+    if (role == Qt::AccessibleTextRole)
+        return header[section];
+    if (role != Qt::DisplayRole)
         return {};
     // The long names take two lines on screen ("高気圧型" over "の当たり"), so that the columns
     // fit the dialog; the copied and saved header keeps them on one.

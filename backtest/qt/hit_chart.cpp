@@ -20,13 +20,35 @@ const QString kAxisText = QStringLiteral("横軸: 当たり数");
 
 HitChart::HitChart(QWidget* parent) : QWidget(parent) {
     setMinimumHeight(140);
+    setAccessibleName(QStringLiteral("当たり数のグラフ"));
 }
 
 void HitChart::setEvaluation(const Evaluation& evaluation,
                              const std::vector<ChanceComparison>& comparisons) {
     shown = evaluation;
     verdicts = comparisons;
+    setAccessibleDescription(valuesText());
     update();
+}
+
+// The bars in words, for screen readers: each list's share of draws for every hit count beside
+// chance's.
+QString HitChart::valuesText() const {
+    QStringList lines;
+    for (const Series& s : series()) {
+        QStringList bars;
+        for (std::size_t hits = 0; hits < s.distribution->counts.size(); ++hits) {
+            const double chance =
+                hits < s.distribution->chance.size() ? s.distribution->chance[hits] : 0.0;
+            bars << QStringLiteral("%1 個 %2 回 (%3%、偶然 %4%)")
+                        .arg(hits)
+                        .arg(s.distribution->counts[hits])
+                        .arg(100 * share(s.distribution->counts[hits]), 0, 'f', 1)
+                        .arg(100 * chance, 0, 'f', 1);
+        }
+        lines << seriesText(s) + QStringLiteral("。") + bars.join(QStringLiteral("、"));
+    }
+    return lines.join(u'\n');
 }
 
 QSize HitChart::sizeHint() const {

@@ -19,6 +19,8 @@ public:
                        const std::vector<ChanceComparison>& comparisons);
     // The legend's entries as painted, each list's name with its verdict, then chance's mark.
     QStringList legendTexts() const;
+    // What the bars show, as the chart's accessible description.
+    QString valuesText() const;
 
     QSize sizeHint() const override;
 

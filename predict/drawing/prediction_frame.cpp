@@ -17,8 +17,8 @@ void YOSOUWAKU(MainForm& form) {
     s.setFontName(FontName::Mincho);
     s.setFontSize(kLabelFontSize);
     s.fillBox(kLabelArea, Colour::LightGrey);
-    s.drawText(kHighLabelAt, QStringLiteral("高気圧型予想数字"), Colour::Red);
-    s.drawText(kLowLabelAt, QStringLiteral("低気圧型予想数字"), Colour::Blue);
+    s.drawText(kHighLabelAt, HighListLabel, Colour::Red);
+    s.drawText(kLowLabelAt, LowListLabel, Colour::Blue);
     s.setFontName(RestingFontName);
     s.setFontSize(RestingFontSize);
 }

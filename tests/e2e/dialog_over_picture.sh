@@ -8,12 +8,8 @@
 set -euo pipefail
 program=$1 caption=$2 screen_region=$3
 source "$(dirname "$0")/virtual_screen.sh"
+source "$(dirname "$0")/window_boxes.sh"
 
-readonly kRowCentre=(49 85 121)
-readonly kNumberColumnCentre=192 # first number box
-readonly kNumberColumnStep=48
-readonly kDrawNumberCentre=48
-readonly kPredictButton=(588 54)
 # The two pyramids with their titles, in client coordinates: the key boxes between them and the
 # lists below keep the last prediction's texts.
 readonly kHighPyramid=(0 150 240 195)
@@ -22,23 +18,12 @@ readonly kLowPyramid=(300 150 240 195)
 fail_lists_windows=yes
 app_name=$(basename "$program")
 fail_context=$app_name
-case $app_name in
-RK7KLVN) row_size=7 data_folder_name=rkk7data ;;
-RK6KLVN) row_size=7 data_folder_name=rkk6data bonus_centre=488 ;;
-MiniKLVN) row_size=5 data_folder_name=rkk7data ;;
-*) fail "unknown program $program" ;;
-esac
-
-click_at() { xdotool mousemove --window "$main_window" "$1" "$2" click 1; }
+game_layout "$app_name" || fail "unknown program $program"
 
 # Clicks into box k of the row (0: the draw number) and types the text there in place of its own.
 type_into() {
-    local row=$1 k=$2 text=$3 x=$kDrawNumberCentre
-    if ((k > 0)); then
-        x=$((kNumberColumnCentre + kNumberColumnStep * (k - 1)))
-        [[ -z ${bonus_centre:-} ]] || ((k < row_size)) || x=$bonus_centre
-    fi
-    click_at "$x" "${kRowCentre[row - 1]}"
+    local row=$1 k=$2 text=$3
+    click_box "$row" "$k"
     xdotool key ctrl+a
     xdotool type --delay 2 "$text"
 }

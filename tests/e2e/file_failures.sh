@@ -24,18 +24,11 @@ set -euo pipefail
 case_name=$1 program=$2 caption=$3 replace_library=$4
 source "$(dirname "$0")/virtual_screen.sh"
 source "$(dirname "$0")/window_text.sh"
+source "$(dirname "$0")/window_boxes.sh"
 
 readonly kErrorCaption="エラー発生"
 readonly kSaveDialogCaption="保存"
 readonly kLoadDialogCaption="データー選択"
-
-# Client coordinates of the window's controls.
-readonly kSaveButton=(588 234)
-readonly kLoadButton=(588 198)
-readonly kRowCentre=(49 85 121)
-readonly kNumberColumnCentre=192 # first number box
-readonly kNumberColumnStep=48
-readonly kDrawNumberCentre=48
 
 # The draws typed into the window: the most recent first, each as long as the longest row.
 readonly kDraws=("3 7 12 18 25 31 36" "1 9 15 22 27 33 35" "4 8 11 19 24 30 37")
@@ -55,22 +48,7 @@ fail_lists_windows=yes
 
 app_name=$(basename "$program")
 fail_context="$case_name in $app_name"
-case $app_name in
-RK7KLVN) main_count=7 bonus_count=0 data_folder_name=rkk7data file_prefix=7R ;;
-RK6KLVN) main_count=6 bonus_count=1 data_folder_name=rkk6data file_prefix=6R bonus_centre=488 ;;
-MiniKLVN) main_count=5 bonus_count=0 data_folder_name=rkk7data file_prefix=MR ;;
-*) fail "unknown program $program" ;;
-esac
-row_size=$((main_count + bonus_count))
-
-box_centre_x() {
-    local k=$1
-    if ((k > main_count)); then
-        echo "$bonus_centre"
-    else
-        echo $((kNumberColumnCentre + kNumberColumnStep * (k - 1)))
-    fi
-}
+game_layout "$app_name" || fail "unknown program $program"
 
 # Row 1 as the window's text shows it: the main numbers, then the bonus after "+".
 expected_first_row() {
@@ -92,7 +70,6 @@ keys_to() {
     xdotool mousemove --window "$window" 10 10 key "$@"
 }
 
-click_at() { xdotool mousemove --window "$main_window" "$1" "$2" click 1; }
 
 # --- The files ----------------------------------------------------------------------------
 

@@ -12,25 +12,12 @@
 # the box that had the focus. A last case pastes with the middle mouse button, which only an X
 # screen offers. All cases run in one start of the program; each tells its result, and the script
 # fails when any case failed.
-set -euo pipefail
-program=$1 caption=$2
-source "$(dirname "$0")/virtual_screen.sh"
-source "$(dirname "$0")/window_text.sh"
-source "$(dirname "$0")/window_boxes.sh"
+source "$(dirname "$0")/mark_test_start.sh" "$@"
 
-readonly kMark=9
 readonly kDrawNumber=1234
 readonly kLoadCaption="データー選択"
 readonly kAdvanceCaption="回送り"
 readonly kClearRowCaption="クリア"
-
-# Client coordinates of the window's controls.
-readonly kAdvanceButton=(588 90)
-readonly kLoadButton=(588 198)
-
-# A failure lists the windows on the screen after its message.
-fail_lists_windows=yes
-fail_context=$app_name
 
 # A record of three draws without a 9 anywhere: the numbers 1 to 3 * row_size that have none,
 # then the draw number.

@@ -10,20 +10,12 @@
 # digit 9; the box that holds the 9 in the window's text is the box that had the focus. All
 # cases run in one start of the program; each tells its result, and the script fails when any
 # case failed.
-set -euo pipefail
-program=$1 caption=$2
-source "$(dirname "$0")/virtual_screen.sh"
-source "$(dirname "$0")/window_text.sh"
-source "$(dirname "$0")/window_boxes.sh"
+source "$(dirname "$0")/mark_test_start.sh" "$@"
 
-readonly kMark=9
 readonly kHoldSeconds=1.5
 readonly kHeldDigit=7
 # A draw-number box takes six digits: a held digit fills it where one press would give one.
 readonly kRepeatedDigits=777777
-
-fail_lists_windows=yes
-fail_context=$app_name
 
 # The server's own auto-repeat, not the client's: the test is about what it sends.
 auto_repeat_on() { xset q | grep -q 'auto repeat:  on'; }

@@ -10,10 +10,11 @@ program=$1 caption=$2 screen_region=$3
 source "$(dirname "$0")/virtual_screen.sh"
 source "$(dirname "$0")/window_text.sh"
 source "$(dirname "$0")/window_boxes.sh"
+app_name=$(basename "$program")
+game_layout "$app_name" || fail "unknown program $program"
 
 readonly kDialogCaption="照合"
 readonly kFileDialogCaption="結果ファイル"
-readonly kPredictButton=(588 54)
 # Draws 1234 to 1236, newest first, as the player would type them.
 readonly kDraws=("2 8 13 19 23 29 34" "1 5 9 14 25 30 37" "3 11 17 22 28 31 36")
 readonly kLatest=1236

@@ -217,3 +217,27 @@ clean_up() {
     wait 2>/dev/null || true
     [[ -z ${work:-} ]] || { chmod -R u+w "$work" && rm -rf "$work"; }
 }
+
+# --- The desktop's accessibility bus ----------------------------------------------------------
+
+# Runs the script again inside a session bus of its own, ended with it, so that screen readers'
+# traffic never reaches the user's session. Call first, with the script's arguments.
+run_in_private_session_bus() {
+    if [[ -z ${KELVANE_PRIVATE_SESSION_BUS:-} ]]; then
+        KELVANE_PRIVATE_SESSION_BUS=1 exec dbus-run-session -- "$0" "$@"
+    fi
+}
+
+# The accessibility bus as a desktop starts it for its screen reader, and Qt's bridge to it on for
+# every program started after this. The session bus would start the launcher on the first
+# request; started here, on this script's screen, it is up before the program asks.
+start_accessibility_bus() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    ACCESSIBILITY_BUS_PID=$!
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+stop_accessibility_bus() {
+    [[ -z ${ACCESSIBILITY_BUS_PID:-} ]] || kill "$ACCESSIBILITY_BUS_PID" 2>/dev/null || true
+    ACCESSIBILITY_BUS_PID=""
+}

@@ -1,37 +1,55 @@
 # shellcheck shell=bash
-# Sourced after virtual_screen.sh by the end-to-end scripts that type into a program's boxes:
-# where the boxes of the program's game stand, clicks into them, and which boxes hold a mark in
-# the window's text (window_text.sh reads it). The script keeps the program's path in `program`,
-# its window in `main_window` and the mark it types in `kMark`, and ends the test with
-# `fail MESSAGE`.
+# shellcheck disable=SC2034,SC2154 # its places and layouts are for the scripts that source it, which set the mark, the window and the name
+# Sourced by the end-to-end scripts that drive a program's window: where its controls stand, the
+# layout of each game (game_layout), clicks into the boxes, and which boxes hold a mark in the
+# window's text (window_text.sh reads it). The clicks need the window in `main_window`; the
+# mark's helpers need the mark in `kMark`, the program's name in `app_name` and the helpers of
+# virtual_screen.sh.
 
-# Client coordinates of the window's controls.
+# Client coordinates of the window's controls, the same in every game.
+readonly kPredictButton=(588 54)
+readonly kAdvanceButton=(588 90)
 readonly kClearAllButton=(588 126)
+readonly kLoadButton=(588 198)
+readonly kSaveButton=(588 234)
 readonly kClearAllCaption="全クリア"
 readonly kRowCentre=(49 85 121)
 readonly kNumberColumnCentre=192 # first number box
 readonly kNumberColumnStep=48
 readonly kDrawNumberCentre=48
 
-# The game's layout, from the program's name: `app_name`, `row_size`, the centre of the rows'
-# 「CL」 buttons, the data folder, the prefix of the data files' names and, where the game has a
-# bonus box standing apart, its centre.
-# shellcheck disable=SC2154 # the script's own, as said above
-app_name=$(basename "$program")
-# shellcheck disable=SC2034 # for the scripts that source this file
-case $app_name in
-RK7KLVN) row_size=7 clear_centre=516 data_folder_name=rkk7data file_prefix=7R ;;
-RK6KLVN) row_size=7 clear_centre=528 data_folder_name=rkk6data file_prefix=6R bonus_centre=488 ;;
-MiniKLVN) row_size=5 clear_centre=496 data_folder_name=rkk7data file_prefix=MR ;;
-*) fail "unknown program $program" ;;
-esac
+# The layout of a program's game: `main_count` and `bonus_count` numbers to a row, `row_size`
+# boxes to a row, the centre of the rows' 「CL」 buttons, the data folder, the prefix of the data
+# files' names, where the game has a bonus box standing apart its centre, the window's caption,
+# and the sibling button that starts the next program with that program's caption.
+# usage: game_layout PROGRAM_NAME (false for a name of no game)
+game_layout() {
+    bonus_count=0 bonus_centre=
+    case $1 in
+    RK7KLVN)
+        main_count=7 clear_centre=516 data_folder_name=rkk7data file_prefix=7R
+        caption="Riko7 Kelvane" sibling_button=(588 306) sibling_caption="Riko6 Kelvane"
+        ;;
+    RK6KLVN)
+        main_count=6 bonus_count=1 bonus_centre=488 clear_centre=528 data_folder_name=rkk6data
+        file_prefix=6R caption="Riko6 Kelvane" sibling_button=(588 342)
+        sibling_caption="Mini RIKO Kelvane"
+        ;;
+    MiniKLVN)
+        main_count=5 clear_centre=496 data_folder_name=rkk7data file_prefix=MR
+        caption="Mini RIKO Kelvane" sibling_button=(588 342) sibling_caption="Riko7 Kelvane"
+        ;;
+    *) return 1 ;;
+    esac
+    row_size=$((main_count + bonus_count))
+}
 
 first_box_of_row() { echo "EDIT$((1 + ($1 - 1) * row_size))"; }
 last_box_of_row() { echo "EDIT$(($1 * row_size))"; }
 
 box_centre_x() {
     local k=$1
-    if [[ -n ${bonus_centre:-} ]] && ((k == row_size)); then
+    if ((k > main_count)); then
         echo "$bonus_centre"
     else
         echo $((kNumberColumnCentre + kNumberColumnStep * (k - 1)))

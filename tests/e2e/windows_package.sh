@@ -12,19 +12,10 @@ set -euo pipefail
 package=$(cd "$1" && pwd) linux_bin=$(cd "$2" && pwd)
 source "$(dirname "$0")/virtual_screen.sh"
 source "$(dirname "$0")/window_text.sh"
+source "$(dirname "$0")/window_boxes.sh"
 
 readonly kSaveDialogCaption="保存"
 readonly kLoadDialogCaption="データー選択"
-
-# Client coordinates of the window's controls.
-readonly kPredictButton=(588 54)
-readonly kSaveButton=(588 234)
-readonly kLoadButton=(588 198)
-readonly kRowCentre=(49 85 121)
-readonly kNumberColumnCentre=192 # first number box
-readonly kNumberColumnStep=48
-readonly kDrawNumberCentre=48
-readonly kBonusCentre=488
 
 # The draws typed into the window: the most recent first, each as long as the longest row.
 readonly kDraws=("3 7 12 18 25 31 36" "1 9 15 22 27 33 35" "4 8 11 19 24 30 37")
@@ -35,24 +26,9 @@ results=$(mktemp -d "${TMPDIR:-/tmp}/windows-package.XXXXXX")
 
 # --- One program, on one system -------------------------------------------------------------
 
-# The game's layout, the window's caption, the record's file name, and the sibling button that
-# the test presses with the caption of the sibling that it starts.
-game_layout() {
-    case $1 in
-    RK7KLVN)
-        main_count=7 bonus_count=0 data_folder_name=rkk7data file_prefix=7R caption="Riko7 Kelvane"
-        sibling_button=(588 306) sibling_caption="Riko6 Kelvane"
-        ;;
-    RK6KLVN)
-        main_count=6 bonus_count=1 data_folder_name=rkk6data file_prefix=6R caption="Riko6 Kelvane"
-        sibling_button=(588 342) sibling_caption="Mini RIKO Kelvane"
-        ;;
-    MiniKLVN)
-        main_count=5 bonus_count=0 data_folder_name=rkk7data file_prefix=MR
-        caption="Mini RIKO Kelvane" sibling_button=(588 342) sibling_caption="Riko7 Kelvane"
-        ;;
-    *) fail "unknown program $1" ;;
-    esac
+# The game's layout (window_boxes.sh) and the record's file name.
+program_layout() {
+    game_layout "$1" || fail "unknown program $1"
     record_name=${file_prefix}${kDrawNumbers[0]}kai.dat
 }
 
@@ -95,28 +71,17 @@ stop_program() {
     pid=""
 }
 
-click_at() { xdotool mousemove --window "$main_window" "$1" "$2" click 1; }
-
-box_centre_x() {
-    local k=$1
-    if ((k > main_count)); then
-        echo "$kBonusCentre"
-    else
-        echo $((kNumberColumnCentre + kNumberColumnStep * (k - 1)))
-    fi
-}
-
 window_text() { copy_window_text "$main_window" "$window_class"; }
 
 fill_boxes() {
     local row k numbers
     for row in 1 2 3; do
         read -ra numbers <<<"${kDraws[row - 1]}"
-        for ((k = 1; k <= main_count + bonus_count; k++)); do
-            click_at "$(box_centre_x "$k")" "${kRowCentre[row - 1]}"
+        for ((k = 1; k <= row_size; k++)); do
+            click_box "$row" "$k"
             xdotool type --delay 2 "${numbers[k - 1]}"
         done
-        click_at "$kDrawNumberCentre" "${kRowCentre[row - 1]}"
+        click_box "$row" 0
         xdotool type --delay 2 "${kDrawNumbers[row - 1]}"
     done
 }
@@ -149,7 +114,7 @@ record_saved() { [[ -s $data/$record_name ]] && no_shown_window "$kSaveDialogCap
 # The steps, each leaving what the window or the disk shows in the results folder.
 run_steps() {
     system=$1 app=$2
-    game_layout "$app"
+    program_layout "$app"
     fail_context="$app on $system"
     local out=$results/$system-$app
     make_folder

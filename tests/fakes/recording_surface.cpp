@@ -21,6 +21,7 @@ void RecordingSurface::fillBox(Box b, int colour) {
     calls << QStringLiteral("fill %1,%2-%3,%4 c%5")
                  .arg(QString::number(b.x1), QString::number(b.y1), QString::number(b.x2),
                       QString::number(b.y2), QString::number(colour));
+    shown.filled(b);
 }
 
 void RecordingSurface::drawLine(Point a, Point b, int colour) {
@@ -34,6 +35,7 @@ void RecordingSurface::drawText(Point p, const QString& text, int colour) {
                  .arg(QString::number(p.x), QString::number(p.y), QString::number(colour), text,
                       bold ? QStringLiteral(" bold") : QString());
     texts << QString::number(fontSize) + u' ' + calls.last().mid(5);
+    shown.drawn(p, text, colour);
 }
 
 QStringList RecordingSurface::paintCalls() const {

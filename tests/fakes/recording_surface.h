@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shown_texts.h"
 #include "surface.h"
 
 #include <QString>
@@ -18,6 +19,7 @@ public:
     void drawText(Point topLeft, const QString& text, int colour) override;
 
     QStringList calls;
+    ShownTexts shown;
     // The drawing font as the last calls left it.
     QString fontName;
     int fontSize = 0;
