@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
-enum class MessageIcon { Information, Stop };
-enum class MessageButtons { Ok, OkCancel };
+enum class MessageIcon { Information, Stop, Question };
+enum class MessageButtons { Ok, OkCancel, YesNo };
+// Yes counts as Ok, No as Cancel.
 enum class Answer { Ok, Cancel };
 
 // What a file dialog is opened with. Both dialogs show one file type, ask the chosen folder to
@@ -27,6 +29,8 @@ public:
     // existing file is overwritten and adds no extension.
     virtual std::optional<QString> saveFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> openFileName(const FileDialogRequest& request) = 0;
+    // Several files of one folder at once; nothing when the user cancels.
+    virtual std::optional<QStringList> openFileNames(const FileDialogRequest& request) = 0;
 };
 
 // The platform's shell: opening documents, starting programs, ending this one.

@@ -36,17 +36,42 @@ void widenForCaption(QMessageBox& box) {
 
 } // namespace
 
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+QMessageBox::StandardButtons boxButtons(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
 Answer QtDialogs::message(const QString& caption, const QString& text, MessageIcon icon,
                           MessageButtons buttons) {
-    QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information,
-                    caption, text,
-                    buttons == MessageButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
-                                                        : QMessageBox::Ok,
-                    window);
+    QMessageBox box(boxIcon(icon), caption, text, boxButtons(buttons), window);
     box.setObjectName(QStringLiteral("MESSAGEBOX"));
     widenForCaption(box);
-    // Closing the box counts as Cancel where there is one.
-    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+    // Closing the box counts as Cancel or No where there is one.
+    const int pressed = box.exec();
+    return pressed == QMessageBox::Ok || pressed == QMessageBox::Yes ? Answer::Ok : Answer::Cancel;
 }
 
 std::optional<QString> QtDialogs::saveFileName(const FileDialogRequest& request) {
@@ -63,6 +88,16 @@ std::optional<QString> QtDialogs::openFileName(const FileDialogRequest& request)
     if (chosen.isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(chosen);
+}
+
+std::optional<QStringList> QtDialogs::openFileNames(const FileDialogRequest& request) {
+    QStringList chosen = QFileDialog::getOpenFileNames(
+        window, request.title, QDir(request.folder).filePath(request.fileName), request.filter);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    for (QString& path : chosen)
+        path = QDir::toNativeSeparators(path);
+    return chosen;
 }
 
 bool QtShell::openDocument(const QString& path) {

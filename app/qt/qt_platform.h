@@ -13,6 +13,7 @@ public:
                    MessageButtons buttons) override;
     std::optional<QString> saveFileName(const FileDialogRequest& request) override;
     std::optional<QString> openFileName(const FileDialogRequest& request) override;
+    std::optional<QStringList> openFileNames(const FileDialogRequest& request) override;
 
 private:
     QWidget* window;

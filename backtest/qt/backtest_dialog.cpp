@@ -1,16 +1,19 @@
 #include "backtest_dialog.h"
 
+#include "backtest_check.h"
 #include "backtest_report.h"
 #include "backtest_table_model.h"
 #include "game_profile.h"
 #include "hit_chart.h"
 #include "profile_text.h"
 #include "qt_platform.h"
+#include "results_files_choice.h"
 
 #include <QClipboard>
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -20,14 +23,19 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
+#include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <atomic>
+#include <memory>
 #include <utility>
 
 namespace {
 
 const QString kCaption = QStringLiteral("照合");
 constexpr int kProgressAfterMilliseconds = 500;
+constexpr int kProgressTickMilliseconds = 100;
 
 // The size the dialog asks for, before the screen has its say; it widens to the table's columns.
 constexpr int kPreferredWidth = 760;
@@ -38,17 +46,6 @@ constexpr int kFrameAllowance = 48;
 constexpr int kRowPadding = 6;
 // Disagreements beyond this many lines scroll.
 constexpr int kDisagreementLines = 4;
-
-// The results file chosen in each data folder of each game, for the life of the program: the
-// design keeps no settings in files.
-QHash<QString, QString>& rememberedResultsFiles() {
-    static QHash<QString, QString> paths;
-    return paths;
-}
-
-QString memoryKey(const GameProfile& profile, const QString& dataFolder) {
-    return toQString(profile.programName) + u'\n' + dataFolder;
-}
 
 QPushButton* addButton(QHBoxLayout* row, const QString& text, const QString& name) {
     auto* button = new QPushButton(text);
@@ -61,8 +58,8 @@ QPushButton* addButton(QHBoxLayout* row, const QString& text, const QString& nam
 } // namespace
 
 BacktestDialog::BacktestDialog(const GameProfile& profile, const QString& dataFolder,
-                               QWidget* parent)
-    : QDialog(parent), profile(profile), dataFolder(dataFolder) {
+                               RememberedResults& remembered, QWidget* parent)
+    : QDialog(parent), profile(profile), dataFolder(dataFolder), remembered(remembered) {
     setWindowTitle(kCaption);
     setModal(true);
     setSizeGripEnabled(true);
@@ -70,7 +67,7 @@ BacktestDialog::BacktestDialog(const GameProfile& profile, const QString& dataFo
     // The columns are sized to their texts in the fonts the style gives them, which take effect
     // only once the controls are polished.
     ensurePolished();
-    useRememberedResultsFile();
+    useRememberedResultsFiles();
     fitToScreen();
 }
 
@@ -112,7 +109,7 @@ void BacktestDialog::createControls() {
 
     auto* buttons = new QHBoxLayout;
     connect(addButton(buttons, QStringLiteral("結果ファイル(&R)..."), QStringLiteral("RESULTS")),
-            &QPushButton::clicked, this, &BacktestDialog::chooseResultsFile);
+            &QPushButton::clicked, this, &BacktestDialog::chooseResultsFiles);
     connect(addButton(buttons, QStringLiteral("コピー(&C)"), QStringLiteral("COPY")),
             &QPushButton::clicked, this, &BacktestDialog::copyTable);
     connect(addButton(buttons, QStringLiteral("CSV保存(&V)..."), QStringLiteral("SAVE")),
@@ -123,57 +120,92 @@ void BacktestDialog::createControls() {
     layout->addLayout(buttons);
 }
 
-// A file chosen earlier is read afresh, as it may have changed since; one that can no longer be
-// used is forgotten, and the summary says so.
-void BacktestDialog::useRememberedResultsFile() {
-    const QString key = memoryKey(profile, dataFolder);
-    const QString path = rememberedResultsFiles().value(key);
-    if (path.isEmpty()) {
-        evaluate(std::nullopt, QString());
-        return;
+// Files chosen earlier are read afresh, as they may have changed since; files that can no longer
+// be used are forgotten, and the summary says so.
+void BacktestDialog::useRememberedResultsFiles() {
+    const QStringList paths = remembered.files(dataFolder);
+    QString refusal;
+    if (!paths.isEmpty()) {
+        const Outcome outcome = evaluate(paths, refusal);
+        if (outcome != Outcome::Refused) {
+            stoppedOpening = outcome == Outcome::Stopped;
+            return;
+        }
+        remembered.forget(dataFolder);
+        resultsNote = QStringLiteral("前に選んだ結果ファイル %1 は使いませんでした: %2")
+                          .arg(resultsFilesName(paths), refusal);
     }
-    ResultsFile read = readResultsFile(profile, path);
-    std::optional<QString> refusal = read.error;
-    if (!refusal)
-        refusal = evaluate(std::move(read), path);
-    if (!refusal)
-        return;
-    rememberedResultsFiles().remove(key);
-    resultsNote =
-        QStringLiteral("前に選んだ結果ファイル %1 は使いませんでした: %2").arg(path, *refusal);
-    evaluate(std::nullopt, QString());
+    stoppedOpening = evaluate(QStringList(), refusal) == Outcome::Stopped;
 }
 
-std::optional<QString> BacktestDialog::evaluate(std::optional<ResultsFile> candidate,
-                                                const QString& candidatePath) {
-    // A folder of many years of weekly files may take a while; the bar shows only then.
-    QProgressDialog progress(QStringLiteral("データファイルを読んでいます..."), QString(), 0, 1,
-                             parentWidget() ? parentWidget() : this);
-    progress.setWindowTitle(kCaption);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(kProgressAfterMilliseconds);
-    DrawHistory read = assembleHistory(profile, dataFolder, candidate ? &*candidate : nullptr,
-                                       [&progress](int done, int files) {
-                                           progress.setMaximum(files);
-                                           progress.setValue(done);
-                                       });
-    if (candidate) {
-        if (std::optional<QString> distrust = resultsDistrust(read))
-            return distrust;
+// The files are read and the draws evaluated on a thread of their own, as a folder of many years
+// of weekly files or results of many draws take a while. For half a second the window's thread
+// only waits, so that a quick check shows nothing and nothing else runs meanwhile; after that a
+// progress dialog, modal to the main window (or to 照合 once it is up), shows how far the check
+// has come and stops it at the player's word.
+BacktestDialog::Outcome BacktestDialog::evaluate(const QStringList& candidatePaths,
+                                                 QString& refusal) {
+    std::atomic<int> done = 0;
+    std::atomic<int> total = 0;
+    std::atomic<bool> stop = false;
+    BacktestCheck check;
+    const StepProgress progress = [&](int doneSoFar, int all) {
+        done = doneSoFar;
+        total = all;
+        return !stop;
+    };
+    std::unique_ptr<QThread> worker(QThread::create(
+        [&] { check = checkBacktest(profile, dataFolder, candidatePaths, progress); }));
+    QEventLoop waiting;
+    connect(worker.get(), &QThread::finished, &waiting, &QEventLoop::quit);
+    worker->start();
+    worker->wait(QDeadlineTimer(kProgressAfterMilliseconds));
+    if (!worker->isFinished()) {
+        QWidget* held = isVisible() || !parentWidget() ? this : parentWidget();
+        QProgressDialog shown(QStringLiteral("照合しています..."), QStringLiteral("中止"), 0, 0,
+                              held);
+        shown.setWindowTitle(kCaption);
+        shown.setWindowModality(Qt::WindowModal);
+        shown.setAutoReset(false);
+        // Stopped, it stays until the thread has returned, holding the windows back meanwhile.
+        shown.setAutoClose(false);
+        shown.setMinimumDuration(0);
+        connect(&shown, &QProgressDialog::canceled, [&] {
+            stop = true;
+            shown.setLabelText(QStringLiteral("中止しています..."));
+        });
+        QTimer ticks;
+        connect(&ticks, &QTimer::timeout, [&] {
+            if (total > 0 && done > 0) {
+                shown.setMaximum(total);
+                shown.setValue(done);
+            }
+        });
+        ticks.start(kProgressTickMilliseconds);
+        shown.show();
+        if (!worker->isFinished())
+            waiting.exec();
     }
-    results = std::move(candidate);
-    resultsPath = candidatePath;
-    display(read);
-    return std::nullopt;
+    worker->wait();
+    if (check.stopped)
+        return Outcome::Stopped;
+    if (check.refusal) {
+        refusal = *check.refusal;
+        return Outcome::Refused;
+    }
+    results = std::move(check.results);
+    resultsPaths = candidatePaths;
+    display(check.history, std::move(check.evaluation));
+    return Outcome::Shown;
 }
 
-void BacktestDialog::display(const DrawHistory& read) {
+void BacktestDialog::display(const DrawHistory& read, Evaluation checked) {
     history = read;
-    evaluation = evaluateHistory(profile, history.draws);
+    evaluation = std::move(checked);
     comparisons = compareWithChance(profile, evaluation);
     QString text = backtestSummary(history, evaluation, comparisons);
     if (results)
-        text += QStringLiteral("\n結果ファイル: ") + resultsPath;
+        text += QStringLiteral("\n結果ファイル: ") + resultsFilesName(resultsPaths);
     if (!resultsNote.isEmpty())
         text += u'\n' + resultsNote;
     summary->setText(text);
@@ -203,25 +235,23 @@ void BacktestDialog::fitToScreen() {
     move(placed.topLeft());
 }
 
-void BacktestDialog::chooseResultsFile() {
+void BacktestDialog::chooseResultsFiles() {
     QtDialogs dialogs(this);
-    const std::optional<QString> path =
-        dialogs.openFileName({QStringLiteral("結果ファイル"), dataFolder, QString(),
-                              QStringLiteral("CSV(*.csv *.txt)")});
-    if (!path)
+    const std::optional<QStringList> paths = dialogs.openFileNames(resultsFilesRequest(dataFolder));
+    if (!paths)
         return;
-    ResultsFile read = readResultsFile(profile, *path);
     const QString note = std::exchange(resultsNote, QString());
-    std::optional<QString> refusal = read.error;
-    if (!refusal)
-        refusal = evaluate(std::move(read), *path);
-    if (refusal) {
-        resultsNote = note;
-        // The check stays as it was, on the file chosen before, if any.
-        showError(QStringLiteral("この結果ファイルは使えません。\n%1\n%2").arg(*path, *refusal));
+    QString refusal;
+    const Outcome outcome = evaluate(*paths, refusal);
+    if (outcome == Outcome::Shown) {
+        remembered.remember(dataFolder, *paths);
         return;
     }
-    rememberedResultsFiles().insert(memoryKey(profile, dataFolder), *path);
+    // The check stays as it was, on the files chosen before, if any.
+    resultsNote = note;
+    if (outcome == Outcome::Refused)
+        showError(QStringLiteral("この結果ファイルは使えません。\n%1\n%2")
+                      .arg(resultsFilesName(*paths), refusal));
 }
 
 void BacktestDialog::copyTable() {

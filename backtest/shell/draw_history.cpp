@@ -54,11 +54,11 @@ QFileInfoList dataFilesOf(const GameProfile& profile, const QString& dataFolder)
 }
 
 void readDataFiles(const GameProfile& profile, const QString& dataFolder, DrawHistory& history,
-                   std::vector<FileDraws>& files, const ReadProgress& progress) {
+                   std::vector<FileDraws>& files, const StepProgress& progress) {
     const QFileInfoList entries = dataFilesOf(profile, dataFolder);
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (progress)
-            progress(static_cast<int>(i), static_cast<int>(entries.size()));
+        if (progress && !progress(static_cast<int>(i), static_cast<int>(entries.size())))
+            return;
         const QFileInfo& entry = entries[i];
         const DrawRecordRead read = ReadDrawRecord(entry.filePath(), profile);
         if (read.error) {
@@ -94,7 +94,7 @@ void lay(std::map<int, Source>& sources, int number, const Source& over,
 } // namespace
 
 DrawHistory assembleHistory(const GameProfile& profile, const QString& dataFolder,
-                            const ResultsFile* results, const ReadProgress& progress) {
+                            const ResultsFile* results, const StepProgress& progress) {
     DrawHistory history;
     std::vector<FileDraws> files;
     readDataFiles(profile, dataFolder, history, files, progress);

@@ -2,9 +2,9 @@
 
 #include "known_draw.h"
 #include "results_file.h"
+#include "step_progress.h"
 
 #include <QString>
-#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
@@ -41,11 +41,10 @@ inline const QString ResultsSourceName = QStringLiteral("結果ファイル");
 // end in ".dat", in any case, as Windows folders may hold them) with the reader of the load
 // command, each giving its draw N and the two before it, then lays the results file, where there is
 // one, over them. `progress` hears of each data file read, with how many there are, so that a long
-// read can show how far it has come.
-using ReadProgress = std::function<void(int read, int files)>;
+// read can show how far it has come; stopped, the history holds the files read so far.
 DrawHistory assembleHistory(const GameProfile& profile, const QString& dataFolder,
                             const ResultsFile* results = nullptr,
-                            const ReadProgress& progress = {});
+                            const StepProgress& progress = {});
 
 // Why the results file laid over the history cannot be trusted: it disagrees with the player's
 // own data files on most of the draws they share, as another game's results or a file of

@@ -9,6 +9,10 @@
 
 namespace {
 
+// A draw's prediction takes some microseconds: reporting every few hundred keeps the window
+// answering without slowing the check.
+constexpr int kDrawsBetweenProgress = 256;
+
 double choose(int n, int k) {
     if (k < 0 || k > n)
         return 0;
@@ -88,11 +92,16 @@ double hypergeometric(const GameProfile& profile, int picked, int hits) {
     return choose(drawn, hits) * choose(pool - drawn, picked - hits) / choose(pool, picked);
 }
 
-Evaluation evaluateHistory(const GameProfile& profile, const std::map<int, KnownDraw>& draws) {
+Evaluation evaluateHistory(const GameProfile& profile, const std::map<int, KnownDraw>& draws,
+                           const StepProgress& progress) {
     Evaluation evaluation;
     evaluation.high = evaluation.low = evaluation.both = emptyDistribution(profile);
     evaluation.keyChance = static_cast<double>(profile.MainCount) / profile.PoolSize;
-    for (auto it = draws.rbegin(); it != draws.rend(); ++it) {
+    const int total = static_cast<int>(draws.size());
+    int done = 0;
+    for (auto it = draws.rbegin(); it != draws.rend(); ++it, ++done) {
+        if (progress && done % kDrawsBetweenProgress == 0 && !progress(done, total))
+            break;
         const int n = it->first - 1;
         const auto latest = draws.find(n);
         const auto before = draws.find(n - 1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "known_draw.h"
+#include "step_progress.h"
 
 #include <map>
 #include <vector>
@@ -43,8 +44,10 @@ struct Evaluation {
 };
 
 // Runs the prediction of the next-draw command for every draw n of the history for which n - 2,
-// n - 1, n and n + 1 are all known.
-Evaluation evaluateHistory(const GameProfile& profile, const std::map<int, KnownDraw>& draws);
+// n - 1, n and n + 1 are all known, newest first; `progress` hears of the draws gone through
+// now and then.
+Evaluation evaluateHistory(const GameProfile& profile, const std::map<int, KnownDraw>& draws,
+                           const StepProgress& progress = {});
 
 // P(X = hits) when `picked` of the pool's numbers are held against a draw of MainCount numbers.
 double hypergeometric(const GameProfile& profile, int picked, int hits);

@@ -1,5 +1,33 @@
 #include "fake_platform.h"
 
+namespace {
+
+QString iconName(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Stop:
+        return QStringLiteral("stop");
+    case MessageIcon::Question:
+        return QStringLiteral("question");
+    case MessageIcon::Information:
+        break;
+    }
+    return QStringLiteral("info");
+}
+
+QString buttonsName(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::OkCancel:
+        return QStringLiteral("okcancel");
+    case MessageButtons::YesNo:
+        return QStringLiteral("yesno");
+    case MessageButtons::Ok:
+        break;
+    }
+    return QStringLiteral("ok");
+}
+
+} // namespace
+
 std::optional<QString> FakeDialogs::nextFileName() {
     if (fileNames.empty())
         return std::nullopt;
@@ -12,12 +40,8 @@ std::optional<QString> FakeDialogs::nextFileName() {
 
 Answer FakeDialogs::message(const QString& caption, const QString& text, MessageIcon icon,
                             MessageButtons buttons) {
-    messages << QStringLiteral("%1|%2|%3|%4")
-                    .arg(caption, text,
-                         icon == MessageIcon::Stop ? QStringLiteral("stop")
-                                                   : QStringLiteral("info"),
-                         buttons == MessageButtons::OkCancel ? QStringLiteral("okcancel")
-                                                             : QStringLiteral("ok"));
+    messages
+        << QStringLiteral("%1|%2|%3|%4").arg(caption, text, iconName(icon), buttonsName(buttons));
     if (answers.empty())
         return Answer::Ok;
     const Answer answer = answers.front();
@@ -33,6 +57,17 @@ std::optional<QString> FakeDialogs::saveFileName(const FileDialogRequest& reques
 std::optional<QString> FakeDialogs::openFileName(const FileDialogRequest& request) {
     openRequests.push_back(request);
     return nextFileName();
+}
+
+std::optional<QStringList> FakeDialogs::openFileNames(const FileDialogRequest& request) {
+    openRequests.push_back(request);
+    if (fileLists.empty())
+        return std::nullopt;
+    const QStringList names = fileLists.front();
+    fileLists.pop_front();
+    if (names.isEmpty())
+        return std::nullopt;
+    return names;
 }
 
 bool FakeShell::openDocument(const QString& path) {

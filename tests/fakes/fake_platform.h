@@ -17,10 +17,13 @@ public:
                    MessageButtons buttons) override;
     std::optional<QString> saveFileName(const FileDialogRequest& request) override;
     std::optional<QString> openFileName(const FileDialogRequest& request) override;
+    // Answers from fileLists, as openFileName does from fileNames.
+    std::optional<QStringList> openFileNames(const FileDialogRequest& request) override;
 
     std::deque<Answer> answers;    // default when empty: Ok
     std::deque<QString> fileNames; // chosen paths; an empty path or none left: cancelled
-    QStringList messages;          // "caption|text|icon|buttons"
+    std::deque<QStringList> fileLists;
+    QStringList messages; // "caption|text|icon|buttons"
     std::vector<FileDialogRequest> saveRequests;
     std::vector<FileDialogRequest> openRequests;
 

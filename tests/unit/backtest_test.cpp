@@ -41,7 +41,10 @@ TEST_F(BacktestHistory, JoinsOverlappingFilesAndLaysTheResultsFileOverThem) {
     std::vector<std::pair<int, int>> progress;
     const DrawHistory history =
         assembleHistory(kRk7klvn, folder.path(), &results,
-                        [&progress](int read, int files) { progress.emplace_back(read, files); });
+                        [&progress](int read, int files) {
+                            progress.emplace_back(read, files);
+                            return true;
+                        });
 
     const std::map<int, KnownDraw> expected{
         {1232, draw(kC)}, {1233, draw(kC)}, {1234, draw(kA)}, {1235, draw(kB)}, {1238, draw(kC)}};
@@ -60,6 +63,25 @@ TEST_F(BacktestHistory, JoinsOverlappingFilesAndLaysTheResultsFileOverThem) {
     // The five files of the game, the text file and the mini game's left out.
     EXPECT_EQ(progress.front(), std::pair(0, 5));
     EXPECT_EQ(progress.back(), std::pair(5, 5));
+}
+
+// Told to stop, reading and evaluating return at once with what they have so far.
+TEST_F(BacktestHistory, StopsWhenTheProgressSaysSo) {
+    writeFile(u"7R1234kai.dat"_s, dataFile({kA, kB, kC}, 1234));
+    const DrawHistory unread =
+        assembleHistory(kRk7klvn, folder.path(), nullptr, [](int, int) { return false; });
+    EXPECT_EQ(unread.filesRead, 0);
+
+    std::map<int, KnownDraw> draws;
+    for (int n = 1; n <= 600; ++n)
+        draws[n] = draw(n % 2 ? kA : kB);
+    std::vector<std::pair<int, int>> heard;
+    const Evaluation evaluation = evaluateHistory(kRk7klvn, draws, [&heard](int done, int total) {
+        heard.emplace_back(done, total);
+        return heard.size() < 2;
+    });
+    EXPECT_EQ(heard, (std::vector<std::pair<int, int>>{{0, 600}, {256, 600}}));
+    EXPECT_EQ(evaluation.draws.size(), 256u);
 }
 
 // Windows folders may hold the files with the extension in capitals.

@@ -127,7 +127,8 @@ TEST(BoxMenu, OffersTheEditingEntriesThenTheSurfaceCommandsAndChecksThePaste) {
         return texts;
     };
     QMenu* standard = box->createStandardContextMenu();
-    const QStringList expected = entries(*standard) + QStringList{"コピー(&Y)", "照合(&S)..."};
+    const QStringList expected =
+        entries(*standard) + QStringList{"コピー(&Y)", "照合(&S)...", "結果から入力(&I)"};
     delete standard;
 
     QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(4, 4),

@@ -250,6 +250,15 @@ TEST(BacktestDialog, KeepsTheResultsFileWhenOpenedAgain) {
         << summary.toStdString();
     EXPECT_TRUE(summary.contains("結果ファイル: " + QDir::toNativeSeparators(results)))
         << summary.toStdString();
+
+    // The files are the window's: another window, as the next test's, starts without them.
+    window.reset();
+    auto another = startedWindow(kRk7klvn, installed.path());
+    inNextBacktestDialog(
+        [&](BacktestDialog& dialog) { summary = dialog.findChild<QLabel*>("SUMMARY")->text(); });
+    another->surfaceMenu().showBacktest();
+    EXPECT_TRUE(summary.contains("照合できる抽選がありません")) << summary.toStdString();
+    EXPECT_FALSE(summary.contains("結果ファイル:")) << summary.toStdString();
 }
 
 // The mini game's draws 1232..1235 from two weekly files; a results file adds draw 1236.

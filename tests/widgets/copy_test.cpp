@@ -5,29 +5,36 @@
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(CopyMenu, SurfaceOffersTextAndPictureCopiesAndTheCheck) {
+TEST(CopyMenu, SurfaceOffersTextAndPictureCopiesTheCheckAndTheEntryFromResults) {
     auto window = startedWindow(kRk7klvn);
     QStringList entries;
     QTimer::singleShot(0, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
-        const QList<QAction*> top = menu->actions();
-        ASSERT_EQ(top.size(), 2);
-        entries << top.first()->text();
-        for (QAction* action : top.first()->menu()->actions())
+        const auto closeMenu = qScopeGuard([menu] { menu->close(); });
+        for (QAction* action : menu->actions()) {
             entries << action->text();
-        entries << top.last()->text();
-        menu->close();
+            if (action->menu()) {
+                for (QAction* item : action->menu()->actions())
+                    entries << u"  "_s + item->text() + (item->isEnabled() ? u""_s : u" (off)"_s);
+            }
+        }
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(30, 250),
                             window->mapToGlobal(QPoint(30, 250)));
     QApplication::sendEvent(window.get(), &event);
-    EXPECT_EQ(entries, QStringList({"コピー(&Y)", "テキスト(&T)", "テキスト/グラフィック(&M)",
-                                    "照合(&S)..."}));
+    // No results files are chosen yet: 照合's cannot be used.
+    EXPECT_EQ(entries,
+              QStringList({"コピー(&Y)", "  テキスト(&T)", "  テキスト/グラフィック(&M)",
+                           "照合(&S)...", "結果から入力(&I)", "  照合の結果ファイルから(&R) (off)",
+                           "  結果ファイルを選んで(&F)...", "  クリップボードから(&C)"}));
 }
 
 TEST(CopyMenu, CopiesTheWindowsTextAndPicture) {
