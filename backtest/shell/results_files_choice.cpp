@@ -11,7 +11,7 @@ FileDialogRequest resultsFilesRequest(const QString& dataFolder) {
 
 QString resultsFilesName(const QStringList& paths) {
     if (paths.size() <= 1)
-        return paths.value(0);
+        return QDir::toNativeSeparators(paths.value(0));
     const QString folder = QFileInfo(paths.first()).absolutePath();
     const bool oneFolder = std::all_of(paths.begin(), paths.end(), [&folder](const QString& path) {
         return QFileInfo(path).absolutePath() == folder;
@@ -20,5 +20,7 @@ QString resultsFilesName(const QStringList& paths) {
         return QStringLiteral("%1 の %2 個")
             .arg(QDir::toNativeSeparators(folder))
             .arg(paths.size());
-    return QStringLiteral("%1 ほか %2 個").arg(paths.first()).arg(paths.size() - 1);
+    return QStringLiteral("%1 ほか %2 個")
+        .arg(QDir::toNativeSeparators(paths.first()))
+        .arg(paths.size() - 1);
 }

@@ -136,10 +136,15 @@ INSTANTIATE_TEST_SUITE_P(Sources, EnterFromText, testing::ValuesIn(kEntryCases),
                          });
 
 TEST(ResultsFilesName, NamesOneFileByItsPathAndManyByTheirFolder) {
-    EXPECT_EQ(resultsFilesName({u"/r/a.csv"_s}), u"/r/a.csv"_s);
-    EXPECT_EQ(resultsFilesName({u"/r/a.csv"_s, u"/r/b.csv"_s, u"/r/c.csv"_s}),
-              QDir::toNativeSeparators(u"/r"_s) + u" の 3 個"_s);
-    EXPECT_EQ(resultsFilesName({u"/r/a.csv"_s, u"/s/b.csv"_s}), u"/r/a.csv ほか 1 個"_s);
+    // Absolute on every platform: Windows gives a path without a drive the current one.
+    const QString r = QDir::current().absoluteFilePath(u"r"_s);
+    const QString s = QDir::current().absoluteFilePath(u"s"_s);
+    const auto native = [](const QString& path) { return QDir::toNativeSeparators(path); };
+    EXPECT_EQ(resultsFilesName({r + u"/a.csv"_s}), native(r + u"/a.csv"_s));
+    EXPECT_EQ(resultsFilesName({r + u"/a.csv"_s, r + u"/b.csv"_s, r + u"/c.csv"_s}),
+              native(r) + u" の 3 個"_s);
+    EXPECT_EQ(resultsFilesName({r + u"/a.csv"_s, s + u"/b.csv"_s}),
+              native(r + u"/a.csv"_s) + u" ほか 1 個"_s);
 }
 
 } // namespace
