@@ -15,13 +15,6 @@ readonly kDialogCaption="照合"
 # low-pressure list and both, the front and back keys.
 readonly kExpectedLine=$'1235\t1 5 9 14 25 30 37\t3\t2\t4\t1\t0'
 
-quoted_record() {
-    local field fields=()
-    for field in "$@"; do fields+=("\"$field\""); done
-    local IFS=,
-    printf '%s\r\n\x1a' "${fields[*]}"
-}
-
 make_work_folder() {
     make_program_folder backtest-window rkk7data
     quoted_record 3 11 17 22 28 31 36 1 5 9 14 20 26 33 2 7 12 19 24 30 35 1234 \

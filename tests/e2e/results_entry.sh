@@ -22,13 +22,6 @@ readonly kLatest=1236
 # high-pressure list, the low-pressure list and both.
 readonly kExpectedLine=$'1236\t2 8 13 19 23 29 34\t'
 
-quoted_record() {
-    local field fields=()
-    for field in "$@"; do fields+=("\"$field\""); done
-    local IFS=,
-    printf '%s\r\n\x1a' "${fields[*]}"
-}
-
 # One labelled page per draw, as a lottery publishes them.
 results_page() {
     local number=$1 day=$2 numbers

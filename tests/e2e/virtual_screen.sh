@@ -183,6 +183,16 @@ make_program_folder() {
     cp "$program" "$bin/"
 }
 
+# A data file's text as the programs write it: the fields quoted and joined by commas, CR LF and
+# the end-of-file mark.
+# usage: quoted_record FIELD...
+quoted_record() {
+    local field fields=()
+    for field in "$@"; do fields+=("\"$field\""); done
+    local IFS=,
+    printf '%s\r\n\x1a' "${fields[*]}"
+}
+
 # Starts the copy in `work`, with the home and runtime folders there, keeps its process id in
 # `pid` and its window in `main_window`, and waits until the window manager has made that window
 # the active one.
