@@ -155,7 +155,7 @@ build_programs() {
         -DGTest_DIR="$gtest_prefix/lib/cmake/GTest" \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$build_dir/wine-run"
     nice -n 19 cmake --build "$build_dir" --parallel "$jobs" \
-        --target RK7KLVN RK6KLVN MiniKLVN core_tests widget_tests
+        --target RK7KLVN RK6KLVN MiniKLVN core_tests widget_tests font_tests
 }
 
 # The package's folder: the programs, their data folders and guide, the Qt and MinGW DLLs and
@@ -256,37 +256,25 @@ build_linux_programs() {
         --target RK7KLVN RK6KLVN MiniKLVN
 }
 
-# Wine hands no QT_ variable of the environment on to a Windows program: the widget tests are
-# told their platform on the command line. Qt's offscreen platform knows none of Windows' fonts,
-# so the tests of the faces and of the drawn texts run on the windows platform, as the programs
-# do, on a virtual X screen of 1024 x 768 with a window manager; the rest run offscreen. The
-# reviewed reference images hold Debian's IPA faces, and Windows draws its own (Fixedsys above
-# all), so under Wine the pictures are held to the drawing rules alone; the 200 % run needs a
-# scale that only a QT_ variable could set.
-readonly font_tests='ImageSurface.DrawsText*:FieldMap.ControlsAsk*:Names/InstalledFace.*'\
-':Pictures/ReferencePicture.FollowsTheDrawingRules/*:BacktestDialog.FitsTheScreen*'
-readonly linux_only_tests='Pictures/ReferencePicture.MatchesTheReviewedImage/*:Pictures/ScaledPicture.*'
-
-# The Wine server of the offscreen run keeps a desktop process without a display, in which no
-# window of the next run would ever show: it goes first.
-run_font_tests() {
+# The test programs run as CMake labelled them: those labelled "wine" on Qt's offscreen
+# platform, then those labelled "wine_desktop", which draw with Windows' fonts, on the windows
+# platform of a virtual X screen of 1024 x 768 with a window manager. The Wine server of the
+# offscreen run keeps a desktop process without a display, in which no window of the next run
+# would ever show: it goes first.
+run_desktop_tests() {
     WINEPREFIX=$wine_prefix wineserver -k || true
     source "$root/tests/e2e/virtual_screen.sh"
     trap 'stop_window_manager; stop_virtual_screen' EXIT
     start_virtual_screen
     start_window_manager "$build_dir/openbox.log"
-    ./wine-run bin/widget_tests.exe -platform windows --gtest_filter="$font_tests"
+    ctest --test-dir "$build_dir" --label-regex '^wine_desktop$' --output-on-failure
 }
 
-# Each suite in one process: a Wine start per test, as CTest would make, costs minutes.
 run_test_suites() {
-    say "the core tests under Wine"
-    (cd "$build_dir" && ./wine-run bin/core_tests.exe)
-    say "the widget tests under Wine, on Qt's offscreen platform"
-    (cd "$build_dir" && ./wine-run bin/widget_tests.exe -platform offscreen \
-        --gtest_filter="-$font_tests:$linux_only_tests")
-    say "the widget tests of the fonts under Wine, on the windows platform"
-    (cd "$build_dir" && run_font_tests)
+    say "the test programs under Wine, on Qt's offscreen platform"
+    ctest --test-dir "$build_dir" --label-regex '^wine$' --output-on-failure
+    say "the test programs of the fonts under Wine, on the windows platform"
+    (run_desktop_tests)
 }
 
 run_end_to_end() {

@@ -128,28 +128,6 @@ TEST(FieldMap, ButtonsCarryTheirCaptionsAndFonts) {
     EXPECT_EQ(child<QPushButton>(*window, "BUTTON13")->font().pixelSize(), 16);
 }
 
-struct FontCase {
-    const char* control;
-    const QString* face;
-    int pixelSize;
-};
-
-// The controls ask for the design's faces by name; which installed face stands for each name on
-// this system is the font substitutes' concern.
-TEST(FieldMap, ControlsAskForTheDesignsFaces) {
-    auto window = startedWindow(kRk7klvn);
-    const FontCase cases[] = {
-        {"EDIT1", &FontName::Gothic, 20},  {"EDIT22", &FontName::Gothic, 20},
-        {"EDIT23", &FontName::Gothic, 20}, {"EDIT24", &FontName::Mincho, 18},
-        {"EDIT25", &FontName::Mincho, 18}, {"EDIT26", &FontName::PGothic, 18},
-        {"EDIT28", &FontName::Gothic, 20}, {"BUTTON5", &FontName::Mincho, 14}};
-    for (const FontCase& c : cases) {
-        const QFont font = child<QWidget>(*window, c.control)->font();
-        EXPECT_EQ(font.family(), *c.face) << c.control;
-        EXPECT_EQ(font.pixelSize(), c.pixelSize) << c.control;
-    }
-}
-
 TEST(FieldMap, EditBoxColoursAndAlignment) {
     auto window = startedWindow(kRk6klvn);
     const auto textColour = [&](const char* name) {

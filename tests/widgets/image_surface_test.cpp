@@ -126,17 +126,6 @@ TEST(ImageSurface, CopyTakenOnceDrawingIsFinishedKeepsItsPixels) {
 
 namespace {
 
-// The picture's text is drawn without smoothing, in the installed Japanese face alone.
-TEST(ImageSurface, DrawsTextUnsmoothedInOneFace) {
-    const QFont::StyleStrategy strategy = ImageSurface().font().styleStrategy();
-    EXPECT_TRUE(strategy & QFont::NoAntialias);
-    EXPECT_TRUE(strategy & QFont::NoFontMerging);
-}
-
-} // namespace
-
-namespace {
-
 void drawScene(ImageSurface& surface, const QString& number) {
     surface.fillBox({0, 0, 648, 466}, Colour::LightGrey);
     surface.fillBox({20, 20, 200, 60}, Colour::White);

@@ -1,5 +1,9 @@
 #include "field_map.h"
 #include "font_faces.h"
+#include "font_names.h"
+#include "game_profiles.h"
+#include "image_surface.h"
+#include "window_fixture.h"
 
 #include <QFont>
 #include <QFontInfo>
@@ -55,6 +59,35 @@ TEST(WindowFont, SizeAndWeight) {
     EXPECT_EQ(font.pixelSize(), 14);
     EXPECT_TRUE(font.bold());
     EXPECT_FALSE(windowFont(FontName::Mincho, 16).bold());
+}
+
+// The picture's text is drawn without smoothing, in the installed Japanese face alone.
+TEST(ImageSurface, DrawsTextUnsmoothedInOneFace) {
+    const QFont::StyleStrategy strategy = ImageSurface().font().styleStrategy();
+    EXPECT_TRUE(strategy & QFont::NoAntialias);
+    EXPECT_TRUE(strategy & QFont::NoFontMerging);
+}
+
+struct FontCase {
+    const char* control;
+    const QString* face;
+    int pixelSize;
+};
+
+// The controls ask for the design's faces by name; which installed face stands for each name on
+// this system is the font substitutes' concern.
+TEST(FieldMap, ControlsAskForTheDesignsFaces) {
+    auto window = startedWindow(kRk7klvn);
+    const FontCase cases[] = {
+        {"EDIT1", &FontName::Gothic, 20},  {"EDIT22", &FontName::Gothic, 20},
+        {"EDIT23", &FontName::Gothic, 20}, {"EDIT24", &FontName::Mincho, 18},
+        {"EDIT25", &FontName::Mincho, 18}, {"EDIT26", &FontName::PGothic, 18},
+        {"EDIT28", &FontName::Gothic, 20}, {"BUTTON5", &FontName::Mincho, 14}};
+    for (const FontCase& c : cases) {
+        const QFont font = child<QWidget>(*window, c.control)->font();
+        EXPECT_EQ(font.family(), *c.face) << c.control;
+        EXPECT_EQ(font.pixelSize(), c.pixelSize) << c.control;
+    }
 }
 
 } // namespace

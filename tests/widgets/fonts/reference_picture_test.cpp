@@ -121,6 +121,9 @@ void expectLikeReviewedImage(const PictureCase& c, const QImage& picture, const 
 }
 
 TEST_P(ReferencePicture, MatchesTheReviewedImage) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the reviewed images hold Debian's IPA faces; Windows draws its own";
+#endif
     expectLikeReviewedImage(GetParam(), windowPicture(GetParam()), referencePath(GetParam()));
 }
 
