@@ -43,7 +43,7 @@ constexpr int kWindowTimeLimitSeconds = 300;
 
 // The targets: start-up and memory within these factors of the bare text window; the first
 // click, and each click after it, within these many microseconds.
-constexpr double kStartUpFactor = 1.3;
+constexpr double kStartUpFactor = 1.25;
 constexpr double kMemoryFactor = 1.15;
 constexpr double kFirstClickMicroseconds = 3000;
 constexpr double kClickMicroseconds = 1500;
