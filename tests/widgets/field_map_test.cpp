@@ -1,4 +1,3 @@
-#include "font_names.h"
 #include "game_profiles.h"
 #include "window_fixture.h"
 
