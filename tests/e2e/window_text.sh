@@ -23,11 +23,17 @@ menus_open_at_least() { (($(open_menus "$1" "$2") >= $3)); }
 menus_closed() { (($(open_menus "$1" "$2") == 0)); }
 
 # A menu that has only just been mapped can miss a key (Wine's do on a busy machine), so the
-# copy submenu's key is pressed again until the submenu is open; its items take no "y".
+# copy submenu's key is pressed again until the submenu is open; its items take no "y". Under
+# Wine a menu may not get the keys at all: then a click on its first item, the copy submenu,
+# opens it.
 # usage: copy_submenu_open WINDOW CLASS
 copy_submenu_open() {
+    local menu
     menus_open_at_least "$1" "$2" 2 && return
     xdotool key y
+    menus_open_at_least "$1" "$2" 2 && return
+    menu=$(xdotool search --onlyvisible --class "^$2\$" 2>/dev/null | grep -vxF "$1" | head -n 1)
+    [[ -n $menu ]] && xdotool mousemove --window "$menu" 40 12 click 1
     menus_open_at_least "$1" "$2" 2
 }
 
